@@ -102,6 +102,10 @@ void CTButtonPicture::paintEvent(QPaintEvent*) {
     if (!text().isEmpty()) {
         QFont f = font();
         f.setBold(checked_ || f.bold());
+        // A translation longer than the button gets a smaller font rather than clipped words.
+        while (f.pixelSize() > 9 && QFontMetrics(f).horizontalAdvance(text()) > width() - 4) {
+            f.setPixelSize(f.pixelSize() - 1);
+        }
         p.setFont(f);
         const QColor colour = s == kDisabled                               ? disabledColour_
                               : (checked_ || s == kHover || s == kPressed) ? activeColour_

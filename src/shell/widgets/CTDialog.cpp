@@ -9,7 +9,11 @@
 
 namespace cpe {
 
-CTDialog::CTDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}
+CTDialog::CTDialog(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {
+    if (parent && flags == Qt::Widget) {
+        setWindowFlags(Qt::Widget); // a page or panel inside its parent, not a window of its own
+    }
+}
 
 void CTDialog::SetBackgroundPicture(const QString& path) {
     background_ = LoadSkinPixmap(path);

@@ -11,7 +11,8 @@ namespace cpe {
 
 // Base of every dialog and page: a stretched background picture or a fill colour, decorative
 // lines, optional rounded corners and translucency, dragging from anywhere in the client area.
-// Enter and Escape never close it.
+// Enter and Escape never close it. With a parent and no window flags it is a child panel (a page,
+// the menu); pass Qt::Dialog for a dialog window.
 class CTDialog : public QDialog {
     Q_OBJECT
 public:
