@@ -2,6 +2,8 @@
 
 namespace cpe {
 
-std::string TranslateText(std::string_view key) { return std::string(key); }
+std::string TranslateText(std::string_view key) {
+    return std::string(key);
+}
 
 } // namespace cpe
