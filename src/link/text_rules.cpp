@@ -23,10 +23,7 @@ bool IsChineseCharacter(char32_t cp) {
     if (cp >= 0x4E00 && cp <= 0x9FA5) {
         return true;
     }
-    return std::find(kChinesePunctuation.begin(), kChinesePunctuation.end(), cp) !=
-               kChinesePunctuation.end() ||
-           std::find(kChinesePunctuationTail.begin(), kChinesePunctuationTail.end(), cp) !=
-               kChinesePunctuationTail.end();
+    return std::find(kChinesePunctuation.begin(), kChinesePunctuation.end(), cp) != kChinesePunctuation.end();
 }
 
 std::string ReceivedText(std::string_view bytes, const CodePage& codePage) {
