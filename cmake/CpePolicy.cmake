@@ -29,3 +29,9 @@ function(cpe_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC cpe_policy ${ARG_LIBS})
 endfunction()
+
+# A fuzzing build instruments all of our code for coverage, so the fuzzers see inside the decoders.
+if(CPE_FUZZ)
+  target_compile_options(cpe_policy INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(cpe_policy INTERFACE -fsanitize=address,undefined)
+endif()
