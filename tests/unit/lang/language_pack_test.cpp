@@ -4,11 +4,11 @@
 #include "shell/lang/language.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
-#include <regex>
 #include <set>
 
 namespace cpe {
@@ -33,41 +33,75 @@ ProfileFile ReadPack(const char* name) {
     return ProfileFile::Read(ResourceDir() / "Languages" / name);
 }
 
+bool IsIdentChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
 // The printf conversions of a text, in order ("%d", "%s", ...); "%%" is no conversion.
 std::vector<std::string> Conversions(std::string_view text) {
-    static const std::regex conversion("%[-+ #0]*[0-9]*(?:\\.[0-9]+)?(?:hh|h|ll|l|z)?[diouxXcsfgeEp%]");
     std::vector<std::string> found;
-    const std::string copy(text);
-    for (auto it = std::sregex_iterator(copy.begin(), copy.end(), conversion); it != std::sregex_iterator();
-         ++it) {
-        if (it->str() != "%%") {
-            found.push_back(it->str());
+    for (std::size_t i = text.find('%'); i != std::string_view::npos; i = text.find('%', i)) {
+        std::size_t j = i + 1;
+        while (j < text.size() && std::string_view("-+ #0").find(text[j]) != std::string_view::npos) {
+            ++j;
         }
+        while (j < text.size() && (std::isdigit(static_cast<unsigned char>(text[j])) || text[j] == '.')) {
+            ++j;
+        }
+        while (j < text.size() && std::string_view("hlz").find(text[j]) != std::string_view::npos) {
+            ++j;
+        }
+        if (j < text.size() && std::string_view("diouxXcsfgeEp").find(text[j]) != std::string_view::npos) {
+            found.emplace_back(text.substr(i, j + 1 - i));
+        }
+        i = (j < text.size() && text[j] == '%') ? j + 1 : std::max(j, i + 1);
     }
     return found;
 }
 
-// Undoes the escapes of a C++ string literal's body (only those operator texts can carry).
-std::string Unescape(std::string_view body) {
-    std::string out;
-    for (std::size_t i = 0; i < body.size(); ++i) {
-        if (body[i] != '\\' || i + 1 == body.size()) {
-            out += body[i];
-            continue;
+// Reads the string literal starting at source[pos] (a '"'), undoing the escapes operator texts
+// can carry; false when there is no complete literal on that line.
+bool ReadLiteral(std::string_view source, std::size_t pos, std::string& out) {
+    out.clear();
+    for (std::size_t i = pos + 1; i < source.size(); ++i) {
+        const char c = source[i];
+        if (c == '"') {
+            return true;
         }
-        const char next = body[++i];
-        out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
+        if (c == '\n') {
+            return false;
+        }
+        if (c == '\\' && i + 1 < source.size()) {
+            const char next = source[++i];
+            out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
+        } else {
+            out += c;
+        }
     }
-    return out;
+    return false;
 }
 
 // Every literal given to the lookup, or marked with CPE_TR, in a C++ source text.
-std::vector<std::string> TranslatedLiterals(const std::string& source) {
-    static const std::regex call(R"re((?:\bTranslateText|\bCPE_TR)\s*\(\s*"((?:[^"\\\n]|\\.)*)")re");
+std::vector<std::string> TranslatedLiterals(std::string_view source) {
     std::vector<std::string> literals;
-    for (auto it = std::sregex_iterator(source.begin(), source.end(), call); it != std::sregex_iterator();
-         ++it) {
-        literals.push_back(Unescape((*it)[1].str()));
+    for (const std::string_view name : {std::string_view("TranslateText"), std::string_view("CPE_TR")}) {
+        for (std::size_t at = source.find(name); at != std::string_view::npos;
+             at = source.find(name, at + 1)) {
+            const std::size_t after = at + name.size();
+            if ((at > 0 && IsIdentChar(source[at - 1])) ||
+                (after < source.size() && IsIdentChar(source[after]))) {
+                continue;
+            }
+            std::size_t i = source.find_first_not_of(" \t\r\n", after);
+            if (i == std::string_view::npos || source[i] != '(') {
+                continue;
+            }
+            i = source.find_first_not_of(" \t\r\n", i + 1);
+            std::string literal;
+            if (i != std::string_view::npos && source[i] == '"' && ReadLiteral(source, i, literal)) {
+                literals.push_back(std::move(literal));
+            }
+        }
     }
     return literals;
 }
@@ -80,6 +114,8 @@ TEST(LiteralScanTest, FindsCallsAndMarks) {
                                "MyTranslateText(\"not ours\");\n";
     EXPECT_EQ(TranslatedLiterals(source),
               (std::vector<std::string>{"Search", "Online device count:%d", "Outline", "Say \"hi\""}));
+    EXPECT_EQ(Conversions("a %d b %-5s c %% d %lu %.2f"),
+              (std::vector<std::string>{"%d", "%-5s", "%lu", "%.2f"}));
 }
 
 TEST(LanguagePackTest, EveryLiteralOfTheCodeHasAChineseText) {
