@@ -15,8 +15,7 @@ namespace cpe {
 // blanks trimmed (no inline comments, quotes, lists or escapes: "255,255,255" and "a;b" stay
 // whole), lines starting with ';' are comments, the first of duplicate keys wins. Files are
 // UTF-8; a BOM and CRLF line ends are accepted and kept when a key is written.
-// QSettings and inih are not used because both cut values at ';' or ',' (or parse quotes and
-// escapes) and compare case-sensitively, which changes what these files mean.
+// Not QSettings/inih: both end values at ';' and match names case-sensitively; QSettings also splits at ','.
 class ProfileFile {
 public:
     // The buffer the console's values are read into: at most size - 1 characters are kept.
