@@ -20,6 +20,11 @@ if(CPE_SANITIZE)
   target_compile_options(cpe_policy INTERFACE -fsanitize=${CPE_SANITIZE} -fno-omit-frame-pointer
                                               -fno-sanitize-recover=undefined)
   target_link_options(cpe_policy INTERFACE -fsanitize=${CPE_SANITIZE})
+  # GCC's flow analysis reports false maybe-uninitialized warnings inside libstdc++ (std::regex,
+  # std::function) once sanitizers are on.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(cpe_policy INTERFACE -Wno-maybe-uninitialized)
+  endif()
 endif()
 
 # Adds a library of ours with the policy and the src/ include root.
