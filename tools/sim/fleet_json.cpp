@@ -49,7 +49,7 @@ bool SetField(ReportBlock& b, const ReportField& f, const nlohmann::json& v, std
         f.kind == FieldKind::Ip ? PutIp(b, f.offset, ip) : PutMac(b, f.offset, mac);
         return true;
     }
-    if (!v.is_number_unsigned()) {
+    if (!v.is_number_integer() || v.get<std::int64_t>() < 0) {
         why = name + ": expected an unsigned number";
         return false;
     }
@@ -69,6 +69,16 @@ bool SetField(ReportBlock& b, const ReportField& f, const nlohmann::json& v, std
     return true;
 }
 } // namespace
+
+bool SetFieldFromJson(ReportBlock& block, std::string_view name, const nlohmann::json& value,
+                      std::string& why) {
+    const ReportField* f = FindReportField(name);
+    if (f == nullptr) {
+        why = "unknown field \"" + std::string(name) + "\"";
+        return false;
+    }
+    return SetField(block, *f, value, why);
+}
 
 nlohmann::json FleetToJson(const std::vector<SimDevice>& fleet) {
     nlohmann::json devices = nlohmann::json::array();
@@ -117,8 +127,9 @@ bool FleetFromJson(const nlohmann::json& doc, std::uint64_t seed, const AddressP
                     PutMac(d.block, layout::rep::kSsidMac, ssidMac);
                 }
             } else if (key == "ap_type" || key == "up_time") {
-                if (!value.is_number_unsigned() ||
-                    (key == "ap_type" && value.get<std::uint64_t>() > 0xFFFF)) {
+                const std::uint64_t limit = key == "ap_type" ? 0xFFFF : 0xFFFFFFFF;
+                if (!value.is_number_integer() || value.get<std::int64_t>() < 0 ||
+                    value.get<std::uint64_t>() > limit) {
                     why = where + key + ": expected an unsigned number";
                     return false;
                 }

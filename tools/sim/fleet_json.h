@@ -12,6 +12,10 @@
 // index and takes every field the file gives; "ip" also chooses the address it sends from.
 namespace cpe::sim {
 
+// Sets one named report field from its JSON form (number, dotted address, MAC text or text).
+bool SetFieldFromJson(ReportBlock& block, std::string_view name, const nlohmann::json& value,
+                      std::string& why);
+
 nlohmann::json FleetToJson(const std::vector<SimDevice>& fleet);
 
 // Builds the fleet a file describes. `plan` gives the default addresses (at least one per
