@@ -100,8 +100,9 @@ bool CSqlManagement::CreateDatabase() {
     ::close(fd);
     {
         Operation op(*this);
-        if (!db_.Open(path_)) {
+        if (!OpenConnection()) {
             LOG_ERROR("%s", db_.LastError().c_str());
+            db_.Close();
             return false;
         }
     }
@@ -112,6 +113,12 @@ bool CSqlManagement::CreateDatabase() {
     Operation op(*this);
     db_.Close();
     return true;
+}
+
+bool CSqlManagement::OpenConnection() {
+    // A scratch database, deleted at exit: durability buys nothing here.
+    return db_.Open(path_) &&
+           db_.Execute("PRAGMA synchronous=OFF;PRAGMA journal_mode=MEMORY;PRAGMA temp_store=MEMORY");
 }
 
 bool CSqlManagement::IsOpen() {

@@ -3,6 +3,7 @@
 #include "link/ap_info.h"
 #include "store/config_otherwl_basic.h"
 #include "store/sqlite_db.h"
+#include "store/vocabulary.h" // status codes
 
 #include <cstdint>
 #include <filesystem>
@@ -90,6 +91,7 @@ private:
     std::vector<SqliteStatement*> used_;
 
     bool CreateDatabase();
+    bool OpenConnection(); // with the lock held
     // The cached statement for `sql`, reset and ready to bind; nullptr when it does not prepare.
     // Call with the lock held and the connection open.
     SqliteStatement* Statement(const std::string& sql);
