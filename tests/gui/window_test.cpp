@@ -1,4 +1,5 @@
 #include "shell/forms/page_ids.h"
+#include "shell/lang/language.h"
 #include "shell/widgets/CTButtonPicture.h"
 #include "shell/widgets/CTMultiPages.h"
 #include "shell/widgets/CTStatic.h"
@@ -13,6 +14,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -283,15 +285,18 @@ TEST_F(MainWindowTest, MinimiseHidesOnlyWhenATrayCanBringItBack) {
 }
 
 TEST_F(MainWindowTest, HelpMenuOpensThePackAddressesAsFiles) {
-    CApplicationDlg main(TestLook(), Services(false));
+    const ShellLook look = TestLook();
+    LoadLanguage(look.appDir, kLcidEnglishUs);
+    CApplicationDlg main(look, Services(false));
     const QList<QAction*> items = main.helpMenu()->actions();
     ASSERT_EQ(items.size(), 4);
     EXPECT_EQ(items[1]->text(), "Support");
     items[1]->trigger();
     ASSERT_EQ(opened.size(), 1u);
-    // Without a pack the key itself comes back: a relative path, opened under the application folder.
+    // The pack's value is a page under the application folder, opened as a local file.
     EXPECT_TRUE(opened[0].isLocalFile());
-    EXPECT_TRUE(opened[0].toLocalFile().endsWith("/Support_url")) << opened[0].toString().toStdString();
+    EXPECT_TRUE(opened[0].toLocalFile().endsWith("/Help/support.html")) << opened[0].toString().toStdString();
+    EXPECT_TRUE(QFile::exists(opened[0].toLocalFile()));
 }
 
 TEST_F(MainWindowTest, PagerOfThePlaceholderReachesItsPage) {
@@ -304,19 +309,32 @@ TEST_F(MainWindowTest, PagerOfThePlaceholderReachesItsPage) {
     EXPECT_EQ(page->shownPage(), 3);
 }
 
-// Grabs the window as it renders on the offscreen platform so reviewers can look at it.
-TEST_F(MainWindowTest, ScreenshotOfTheMainWindow) {
-    CApplicationDlg main(TestLook(), Services(false));
-    main.show();
-    QTest::qWait(20);
-    const QImage shot = main.grab().toImage();
-    ASSERT_EQ(shot.size(), QSize(1056, 691));
-    // The caption band is slate and the page area white: the skin was found and drawn.
-    EXPECT_NEAR(QColor(shot.pixel(500, 20)).red(), 45, 3);
-    EXPECT_NEAR(QColor(shot.pixel(500, 20)).blue(), 72, 3);
+// Grabs the window as it renders on the offscreen platform, in English and in Chinese, so
+// reviewers can look at it (build/screenshots/).
+TEST_F(MainWindowTest, ScreenshotsOfTheMainWindow) {
+    struct Case {
+        std::uint32_t lcid;
+        const char* file;
+    } cases[] = {{kLcidEnglishUs, "main_window.png"}, {kLcidChineseSimplified, "main_window_zh.png"}};
     const QString dir = QString(CPE_SCREENSHOT_DIR);
     ASSERT_TRUE(QDir().mkpath(dir));
-    EXPECT_TRUE(shot.save(dir + "/main_window.png"));
+    for (const Case& c : cases) {
+        ShellLook look = TestLook();
+        look.lcid = static_cast<int>(LoadLanguage(look.appDir, c.lcid).lcid);
+        ASSERT_EQ(look.lcid, static_cast<int>(c.lcid));
+        CApplicationDlg main(look, Services(false));
+        main.show();
+        QTest::qWait(20);
+        const QImage shot = main.grab().toImage();
+        ASSERT_EQ(shot.size(), QSize(1056, 691));
+        // The caption band is slate: the skin was found and drawn.
+        EXPECT_NEAR(QColor(shot.pixel(500, 20)).red(), 45, 3);
+        EXPECT_NEAR(QColor(shot.pixel(500, 20)).blue(), 72, 3);
+        const bool chinese = c.lcid == kLcidChineseSimplified;
+        EXPECT_EQ(main.menu()->button(0)->text() != "Device status", chinese);
+        EXPECT_TRUE(shot.save(dir + "/" + c.file));
+    }
+    LoadLanguage(TestLook().appDir, kLcidEnglishUs);
 }
 
 } // namespace

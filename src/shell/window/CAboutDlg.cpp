@@ -1,5 +1,6 @@
 #include "shell/window/CAboutDlg.h"
 
+#include "shell/lang/language.h"
 #include "shell/widgets/CTButtonPicture.h"
 #include "shell/widgets/CTStatic.h"
 #include "shell/widgets/skin_assets.h"
@@ -35,7 +36,7 @@ CAboutDlg::CAboutDlg(const ShellLook& look, QWidget* parent)
     name->setFont(big);
     name->SetTextColor(QColor(45, 55, 72));
     name->setGeometry(96, 26, 250, 26);
-    auto* version = new CTStatic(Tr("Version") + " " + look.versionLabel, this);
+    auto* version = new CTStatic(Qs(TranslateText("Version")) + " " + look.versionLabel, this);
     version->setProperty("cpeKeepText", true);
     version->setFont(look.StaticFont());
     version->SetTextColor(look.staticTextNumberColor);
@@ -50,7 +51,7 @@ CAboutDlg::CAboutDlg(const ShellLook& look, QWidget* parent)
     const QString image = look.Skin("btn_pie2.bmp");
     ok->SetImages(image, image, image, image);
     ok->SetFont(look.fontName, look.buttonFontHeight, look.buttonFontWeight);
-    ok->SetText(Tr("OK"));
+    ok->SetText(Qs(TranslateText("OK")));
     ok->setGeometry(360 - 24 - 96, 170 - 24 - 30, 96, 30);
     connect(ok, &CTButtonPicture::clicked, this, &QDialog::accept);
     TranslateWindow(this);

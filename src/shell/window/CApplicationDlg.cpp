@@ -1,7 +1,8 @@
 #include "shell/window/CApplicationDlg.h"
 
 #include "shell/forms/dialog_units.h"
-#include "shell/forms/help_url.h"
+#include "shell/lang/help_address.h"
+#include "shell/lang/language.h"
 #include "shell/widgets/CTButtonPicture.h"
 #include "shell/widgets/skin_assets.h"
 #include "shell/window/CAboutDlg.h"
@@ -38,13 +39,13 @@ const char* UrlKey(int command) {
 QString UrlText(int command) {
     switch (command) {
     case CApplicationDlg::kProduct:
-        return Tr("Product_url");
+        return Qs(TranslateText("Product_url"));
     case CApplicationDlg::kSupport:
-        return Tr("Support_url");
+        return Qs(TranslateText("Support_url"));
     case CApplicationDlg::kContact:
-        return Tr("Contact_url");
+        return Qs(TranslateText("Contact_url"));
     default:
-        return Tr("Help_url");
+        return Qs(TranslateText("Help_url"));
     }
 }
 
@@ -120,9 +121,9 @@ void CApplicationDlg::BuildCaption() {
         b->SetHoverFrame(true);
         *c.button = b;
     }
-    help_->SetDescription(Tr("Info"));
-    min_->SetDescription(Tr("Min"));
-    close_->SetDescription(Tr("Close"));
+    help_->SetDescription(Qs(TranslateText("Info")));
+    min_->SetDescription(Qs(TranslateText("Min")));
+    close_->SetDescription(Qs(TranslateText("Close")));
     connect(help_, &CTButtonPicture::clicked, this,
             [this] { helpMenu_->popup(QCursor::pos() + QPoint(-6, 30)); });
     connect(min_, &CTButtonPicture::clicked, this, &CApplicationDlg::OnMinimise);
@@ -137,10 +138,10 @@ void CApplicationDlg::BuildMenus() {
         int command;
         const char* image;
     } items[] = {
-        {"Product", kProduct, "help_product_normal.bmp"},
-        {"Support", kSupport, "help_support_normal.bmp"},
-        {"Contact Us", kContact, "help_contact_normal.bmp"},
-        {"Help", kHelp, "help_help_normal.bmp"},
+        {CPE_TR("Product"), kProduct, "help_product_normal.bmp"},
+        {CPE_TR("Support"), kSupport, "help_support_normal.bmp"},
+        {CPE_TR("Contact Us"), kContact, "help_contact_normal.bmp"},
+        {CPE_TR("Help"), kHelp, "help_help_normal.bmp"},
     };
     for (const Item& i : items) {
         QAction* a = helpMenu_->addAction(QIcon(LoadSkinPixmap(look_.Skin(i.image))), i.text);
@@ -151,8 +152,9 @@ void CApplicationDlg::BuildMenus() {
     TranslateMenu(helpMenu_);
     trayMenu_ = new QMenu(this);
     trayMenu_->setStyleSheet(kMenuStyle);
-    connect(trayMenu_->addAction("Show Utility"), &QAction::triggered, this, &CApplicationDlg::ShowUtility);
-    connect(trayMenu_->addAction("Exit"), &QAction::triggered, this, &QDialog::accept);
+    connect(trayMenu_->addAction(CPE_TR("Show Utility")), &QAction::triggered, this,
+            &CApplicationDlg::ShowUtility);
+    connect(trayMenu_->addAction(CPE_TR("Exit")), &QAction::triggered, this, &QDialog::accept);
     TranslateMenu(trayMenu_);
 }
 
@@ -162,7 +164,7 @@ void CApplicationDlg::BuildTray() {
         return;
     }
     tray_ = new QSystemTrayIcon(windowIcon(), this);
-    tray_->setToolTip(Tr("CPEManagement").left(127));
+    tray_->setToolTip(Qs(TranslateText("CPEManagement")).left(127));
     tray_->setContextMenu(trayMenu_);
     connect(tray_, &QSystemTrayIcon::activated, this, &CApplicationDlg::OnTrayActivated);
     tray_->show();
@@ -172,7 +174,7 @@ bool CApplicationDlg::OnHelpCommand(int command) {
     if (!UrlKey(command)) {
         return false;
     }
-    const std::string url = ResolveHelpUrl(look_.appDir, UrlText(command).toStdString());
+    const std::string url = ResolveHelpAddress(UrlText(command).toStdString(), look_.appDir);
     if (url.empty()) {
         return false;
     }
@@ -214,7 +216,7 @@ void CApplicationDlg::contextMenuEvent(QContextMenuEvent* event) {
     }
     QMenu menu(this);
     menu.setStyleSheet(kMenuStyle);
-    connect(menu.addAction(Tr("About") + " Korva CPE Assistant..."), &QAction::triggered, this,
+    connect(menu.addAction(Qs(TranslateText("About")) + " Korva CPE Assistant..."), &QAction::triggered, this,
             &CApplicationDlg::ShowAbout);
     menu.exec(event->globalPos());
 }

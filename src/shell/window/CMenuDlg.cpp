@@ -2,6 +2,7 @@
 
 #include "shell/forms/dialog_units.h"
 #include "shell/forms/page_ids.h"
+#include "shell/lang/language.h"
 #include "shell/widgets/CTButtonPicture.h"
 #include "shell/widgets/CTStatic.h"
 #include "shell/widgets/skin_assets.h"
@@ -12,14 +13,14 @@ namespace cpe {
 
 const std::array<CMenuDlg::Entry, CMenuDlg::kButtons>& CMenuDlg::Entries() {
     static const std::array<Entry, kButtons> entries = {{
-        {1004, "Status", "Device status", kPageStatus, "search", 0},
-        {1007, "Management", "Device management", kPageManagement, "wireless", 27},
-        {1003, "Bridge", "Device bridge", kPageBridge, "device", 53},
-        {1009, "Reboot", "Device reboot", kPageReboot, "user", 80},
-        {1006, "Upgrade", "Device upgrade", kPageUpgrade, "adstragy", 107},
-        {1005, "Restore", "Device restore", kPageRestore, "admanagment", 134},
-        {1001, "System tool", "System tool", kPageSystemTool, "active", 161},
-        {1008, "Install Help", "Install Help", kPageInstallHelp, "system", 188},
+        {1004, CPE_TR("Status"), CPE_TR("Device status"), kPageStatus, "search", 0},
+        {1007, CPE_TR("Management"), CPE_TR("Device management"), kPageManagement, "wireless", 27},
+        {1003, CPE_TR("Bridge"), CPE_TR("Device bridge"), kPageBridge, "device", 53},
+        {1009, CPE_TR("Reboot"), CPE_TR("Device reboot"), kPageReboot, "user", 80},
+        {1006, CPE_TR("Upgrade"), CPE_TR("Device upgrade"), kPageUpgrade, "adstragy", 107},
+        {1005, CPE_TR("Restore"), CPE_TR("Device restore"), kPageRestore, "admanagment", 134},
+        {1001, CPE_TR("System tool"), CPE_TR("System tool"), kPageSystemTool, "active", 161},
+        {1008, CPE_TR("Install Help"), CPE_TR("Install Help"), kPageInstallHelp, "system", 188},
     }};
     return entries;
 }
@@ -30,21 +31,21 @@ namespace {
 QString StartText(int index) {
     switch (index) {
     case 0:
-        return Tr("Device status");
+        return Qs(TranslateText("Device status"));
     case 1:
-        return Tr("Device management");
+        return Qs(TranslateText("Device management"));
     case 2:
-        return Tr("Device bridge");
+        return Qs(TranslateText("Device bridge"));
     case 3:
-        return Tr("Device reboot");
+        return Qs(TranslateText("Device reboot"));
     case 4:
-        return Tr("Device upgrade");
+        return Qs(TranslateText("Device upgrade"));
     case 5:
-        return Tr("Device restore");
+        return Qs(TranslateText("Device restore"));
     case 6:
-        return Tr("System tool");
+        return Qs(TranslateText("System tool"));
     default:
-        return Tr("Install Help");
+        return Qs(TranslateText("Install Help"));
     }
 }
 
@@ -82,7 +83,7 @@ CMenuDlg::CMenuDlg(const ShellLook& look, QWidget* parent) : CTDialog(parent, Qt
     version_->setFont(look.StaticFont());
     version_->SetTextColor(look.staticTextNumberColor);
     version_->setText(look.versionLabel);
-    version_->setAccessibleName(Tr("Version") + " " + look.versionLabel);
+    version_->setAccessibleName(Qs(TranslateText("Version")) + " " + look.versionLabel);
     Choose(0);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/window/CPlaceholderPage.h"
 
 #include "shell/forms/page_ids.h"
+#include "shell/lang/language.h"
 #include "shell/widgets/CScrollBitmapWnd.h"
 #include "shell/widgets/CTButtonPicture.h"
 #include "shell/widgets/CTEdit.h"
@@ -21,21 +22,21 @@ constexpr int kMargin = 24;
 QString PageTitle(int pageId) {
     switch (pageId) {
     case kPageStatus:
-        return Tr("Device status");
+        return Qs(TranslateText("Device status"));
     case kPageManagement:
-        return Tr("Device management");
+        return Qs(TranslateText("Device management"));
     case kPageBridge:
-        return Tr("Device bridge");
+        return Qs(TranslateText("Device bridge"));
     case kPageReboot:
-        return Tr("Device reboot");
+        return Qs(TranslateText("Device reboot"));
     case kPageUpgrade:
-        return Tr("Device upgrade");
+        return Qs(TranslateText("Device upgrade"));
     case kPageRestore:
-        return Tr("Device restore");
+        return Qs(TranslateText("Device restore"));
     case kPageInstallHelp:
-        return Tr("Install Help");
+        return Qs(TranslateText("Install Help"));
     default:
-        return Tr("System tool");
+        return Qs(TranslateText("System tool"));
     }
 }
 
@@ -46,19 +47,19 @@ struct Column {
 
 std::vector<Column> ListColumns() {
     return {{"", 20},
-            {Tr("Serial"), 40},
-            {Tr("Location"), 90},
-            {Tr("Type"), 80},
-            {Tr("IP"), 102},
-            {Tr("MAC"), 112},
-            {Tr("OperationMode"), 66},
-            {Tr("SSID"), 100},
-            {Tr("Channel"), 65},
-            {Tr("Version"), 60},
-            {Tr("Transparent bridge"), 100},
-            {Tr("AIRSLOT"), 70},
-            {Tr("Time"), 70},
-            {Tr("Operate"), 70}};
+            {Qs(TranslateText("Serial")), 40},
+            {Qs(TranslateText("Location")), 90},
+            {Qs(TranslateText("Type")), 80},
+            {Qs(TranslateText("IP")), 102},
+            {Qs(TranslateText("MAC")), 112},
+            {Qs(TranslateText("OperationMode")), 66},
+            {Qs(TranslateText("SSID")), 100},
+            {Qs(TranslateText("Channel")), 65},
+            {Qs(TranslateText("Version")), 60},
+            {Qs(TranslateText("Transparent bridge")), 100},
+            {Qs(TranslateText("AIRSLOT")), 70},
+            {Qs(TranslateText("Time")), 70},
+            {Qs(TranslateText("Operate")), 70}};
 }
 
 QString GridStyle(const ShellLook& look) {
@@ -98,7 +99,7 @@ CPlaceholderPage::CPlaceholderPage(const ShellLook& look, int pageId, CChildDlg*
         auto* picture = new CScrollBitmapWnd(this);
         picture->setGeometry(kMargin, 64, width() - 2 * kMargin, height() - 64 - kMargin);
         picture->SetBitmap(look.LanguageSkin("help"));
-        picture->SetDescription(Tr("Install Help"));
+        picture->SetDescription(Qs(TranslateText("Install Help")));
     }
     TranslateWindow(this);
 }
@@ -109,15 +110,15 @@ void CPlaceholderPage::BuildList(const ShellLook& look, CChildDlg* container) {
     search->setObjectName("searchEdit");
     search->setGeometry(kMargin, 70, 260, 26);
     search->setFont(look.StaticFont());
-    search->setPlaceholderText(Tr("Search"));
-    search->setAccessibleName(Tr("Search"));
+    search->setPlaceholderText(Qs(TranslateText("Search")));
+    search->setAccessibleName(Qs(TranslateText("Search")));
     auto* find = new CTButtonPicture(this);
     find->setObjectName("searchButton");
     const QString image = look.Skin("btn_search.bmp");
     find->SetImages(image, image, image, image);
     find->SetFont(look.fontName, look.buttonFontHeight, look.buttonFontWeight);
     find->SetTextColors(look.buttonFontColor, QColor(255, 255, 255), QColor(153, 153, 153));
-    find->SetText(Tr("Search"));
+    find->SetText(Qs(TranslateText("Search")));
     find->setGeometry(kMargin + 276, 66, 96, 30);
 
     grid_ = new QTableWidget(0, 14, this);
@@ -128,7 +129,7 @@ void CPlaceholderPage::BuildList(const ShellLook& look, CChildDlg* container) {
     grid_->horizontalHeader()->setFont(look.GridTitleFont());
     grid_->horizontalHeader()->setHighlightSections(false);
     grid_->setStyleSheet(GridStyle(look));
-    grid_->setAccessibleName(Tr("Device list"));
+    grid_->setAccessibleName(Qs(TranslateText("Device list")));
     const std::vector<Column> columns = ListColumns();
     for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
         grid_->setHorizontalHeaderItem(c, new QTableWidgetItem(columns[c].title));
@@ -137,22 +138,23 @@ void CPlaceholderPage::BuildList(const ShellLook& look, CChildDlg* container) {
     }
 
     const int bottom = height() - 50;
-    auto* sizeLabel = new CTStatic(Tr("Each page number"), this);
+    auto* sizeLabel = new CTStatic(Qs(TranslateText("Each page number")), this);
     sizeLabel->setProperty("cpeKeepText", true);
     sizeLabel->setFont(look.StaticFont());
     sizeLabel->SetTextColor(look.staticFontTextColor);
     sizeLabel->setGeometry(kMargin, bottom + 4, 130, 24);
+    sizeLabel->resize(sizeLabel->sizeHint().width(), 24);
     auto* pageSize = new QComboBox(this);
     for (int n : {15, 30, 50, 100}) {
         pageSize->addItem(QString::number(n), n);
     }
     pageSize->setCurrentIndex(1);
-    pageSize->setGeometry(kMargin + 134, bottom + 2, 64, 28);
-    pageSize->setAccessibleName(Tr("Each page number"));
+    pageSize->setGeometry(sizeLabel->geometry().right() + 9, bottom + 2, 64, 28);
+    pageSize->setAccessibleName(Qs(TranslateText("Each page number")));
     sizeLabel->setBuddy(pageSize);
 
     pager_ = new CTMultiPages(this);
-    pager_->setGeometry(kMargin + 210, bottom, 400, 32);
+    pager_->setGeometry(pageSize->geometry().right() + 17, bottom, 400, 32);
     pager_->SetBackground(look.childBk);
     pager_->setFont(look.StaticFont());
     pager_->Setup(pageId_);
@@ -160,7 +162,7 @@ void CPlaceholderPage::BuildList(const ShellLook& look, CChildDlg* container) {
         connect(pager_, &CTMultiPages::pageChosen, container, &CChildDlg::OnPageChosen);
     }
     // The pack supplies the format text, so only its "%d" is filled in, never passed to printf.
-    auto* online = new CTStatic(Tr("Online device count:%d").replace("%d", "0"), this);
+    auto* online = new CTStatic(Qs(TranslateText("Online device count:%d")).replace("%d", "0"), this);
     online->setProperty("cpeKeepText", true);
     online->setFont(look.StaticFont());
     online->SetTextColor(look.staticTextNumberColor);

@@ -1,6 +1,7 @@
 #include "shell/window/CWaitDlg.h"
 
 #include "shell/forms/dialog_units.h"
+#include "shell/lang/language.h"
 #include "shell/widgets/CTButtonPicture.h"
 #include "shell/window/IDeviceLink.h"
 #include "shell/window/translate_window.h"
@@ -28,8 +29,8 @@ CWaitDlg::CWaitDlg(const ShellLook& look, IDeviceLink* link, int seconds, bool r
     SetFillColor(QColor(242, 242, 242));
     const QString closeImage = look.Skin("close_wait.bmp");
     close_->SetImages(closeImage, closeImage, closeImage, closeImage);
-    close_->SetDescription(Tr("Close"));
-    progress_->setAccessibleName(Tr("Please wait"));
+    close_->SetDescription(Qs(TranslateText("Close")));
+    progress_->setAccessibleName(Qs(TranslateText("Please wait")));
     progress_->setRange(0, schedule_.ticks());
     progress_->setValue(0);
     connect(close_, &CTButtonPicture::clicked, this, &CWaitDlg::OnClose);

@@ -1,7 +1,7 @@
 #include "shell/window/ShellLook.h"
 
 #include "shell/forms/skin_files.h"
-#include "shell/lang/language.h"
+#include "shell/settings/Settings.h"
 #include "shell/widgets/skin_assets.h"
 
 #include <QStringList>
@@ -35,8 +35,39 @@ QString VersionLabel(const QString& version) {
     return QString("V%1.%2.%3.%4").arg(numbers[0]).arg(numbers[1]).arg(numbers[2]).arg(numbers[3]);
 }
 
-QString Tr(const char* key) {
-    return QString::fromStdString(TranslateText(key));
+namespace {
+QColor Colour(const Rgb& c) {
+    return QColor(c.r, c.g, c.b);
+}
+} // namespace
+
+ShellLook LookFromSettings(const Settings& s) {
+    ShellLook look;
+    look.childBk = Colour(s.childBkColor);
+    look.fontName = QString::fromStdString(s.fontName);
+    look.buttonMenuFontWeight = s.buttonMenuFontWeight;
+    look.buttonMenuFontHeight = s.buttonMenuFontHeight;
+    look.buttonMenuFontColor = Colour(s.buttonMenuFontColor);
+    look.buttonFontWeight = s.buttonFontWeight;
+    look.buttonFontHeight = s.buttonFontHeight;
+    look.buttonFontColor = Colour(s.buttonFontColor);
+    look.staticFontWeight = s.staticFontWeight;
+    look.staticFontHeight = s.staticFontHeight;
+    look.staticFontTextColor = Colour(s.staticFontTextColor);
+    look.staticFontBkColor = Colour(s.staticFontBkColor);
+    look.textDownColor = Colour(s.textDownColor);
+    look.lineColor = Colour(s.lineColor);
+    look.staticTextNumberColor = Colour(s.staticTextNumberColor);
+    look.gridTitleFontWeight = s.gridTitleFontWeight;
+    look.gridTitleFontHeight = s.gridTitleFontHeight;
+    look.gridFontWeight = s.gridFontWeight;
+    look.gridFontHeight = s.gridFontHeight;
+    look.gridTextColor = Colour(s.gridTextColor);
+    look.gridTitleTextColor = Colour(s.gridTitleTextColor);
+    look.gridTitleBkColor = Colour(s.gridTitleBkColor);
+    look.textUnlineColor = Colour(s.textUnlineColor);
+    look.textOnlineColor = Colour(s.textOnlineColor);
+    return look;
 }
 
 } // namespace cpe

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 #include <filesystem>
+#include <string>
 
 namespace cpe {
 
@@ -49,10 +50,17 @@ struct ShellLook {
     QFont GridTitleFont() const;
 };
 
+struct Settings;
+
+// The colours and fonts of Setting.ini (folder, locale and version stay to be filled in).
+ShellLook LookFromSettings(const Settings& settings);
+
 // The "V%s" label from a dotted version; missing parts count as 0 ("1.0.0" gives "V1.0.0.0").
 QString VersionLabel(const QString& version);
 
-// The text the language pack gives for a key, as a QString.
-QString Tr(const char* key);
+// A UTF-8 text (the language lookup's result) as a QString.
+inline QString Qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace cpe
