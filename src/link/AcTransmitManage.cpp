@@ -90,6 +90,7 @@ bool AcTransmitManage::Init(int retransmissionCount, int retransmissionIntervalM
     for (auto& r : receivers_) {
         r->stopRecv = false;
         r->stopManage = false;
+        r->event.WaitFor(std::chrono::milliseconds(0)); // the wake-up of an earlier stop
     }
     for (int q = 0; q < kQueues; ++q) {
         threads_.emplace_back([this, q] { ReceiveLoop(*receivers_[q]); });
