@@ -1,9 +1,12 @@
 #include "cli/discover_command.h"
 
+#include "core/CodePage.h"
 #include "core/paths.h"
 #include "core/single_instance.h"
 #include "link/AcTransmitManage.h"
 #include "link/log.h"
+#include "shell/lang/language.h"
+#include "shell/settings/Settings.h"
 #include "store/CSqlManagement.h"
 
 #include <cerrno>
@@ -76,6 +79,14 @@ int RunDiscover(const DiscoverArgs& args, std::ostream& out, std::ostream& err) 
         return instance.error() == "another instance is running" ? kExitAnotherInstance : kExitFailure;
     }
     OpenLog(paths.dataDir);
+    Settings settings = Settings::Load(paths.appDir / "Setting.ini");
+    for (const auto& line : settings.ignored) {
+        LOG_ERROR("Setting.ini: %s", line.c_str());
+    }
+    if (!settings.codePage.empty()) {
+        SetConsoleCodePage(settings.codePage);
+    }
+    LoadLanguage(paths.appDir);
     std::string storeError;
     CSqlManagement store(paths.dataDir, [&](const std::string& message) { storeError = message; });
     if (!store.IsOpen()) {
@@ -85,9 +96,9 @@ int RunDiscover(const DiscoverArgs& args, std::ostream& out, std::ostream& err) 
     }
     DeviceStoreAdapter<CSqlManagement> storeLink(store);
     LinkOptions options;
-    options.loopback = args.loopback;
+    options.loopback = args.loopback || settings.loopback;
     AcTransmitManage link(storeLink, options);
-    if (!link.Init()) {
+    if (!link.Init(settings.retransmissionMax, settings.retransmissionInterval)) {
         err << "cpe-cli: the sockets cannot be opened: " << link.error() << "\n";
         return kExitSockets;
     }
@@ -97,7 +108,7 @@ int RunDiscover(const DiscoverArgs& args, std::ostream& out, std::ostream& err) 
     link.SendUnmanage();
     link.RemoveSearchedAps();
     link.PurgeStore();
-    LOG_INFO("cpe-cli discover for %d s%s", args.seconds, args.loopback ? " (loopback)" : "");
+    LOG_INFO("cpe-cli discover for %d s%s", args.seconds, options.loopback ? " (loopback)" : "");
 
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
