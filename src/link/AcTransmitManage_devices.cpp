@@ -134,10 +134,11 @@ void AcTransmitManage::ManageConfigPacket(const ap_packet_info& packet) {
         break;
     case KORVA_APSearchApRequest: {
         auto answer = SurveyAnswer(packet);
+        store_.SaveOtherApInfo(answer);
+        // Set after the write, so the survey page finds every entry once it sees the flag.
         if (answer[0] > 0 && answer[1] == answer[0] - 1) {
             surveyComplete_ = true;
         }
-        store_.SaveOtherApInfo(answer);
         break;
     }
     case KORVA_APBridgeSetRequest: {
