@@ -2,11 +2,15 @@
 
 #include <arpa/inet.h>
 #include <cstring>
-#include <filesystem>
 #include <ifaddrs.h>
+#include <linux/ethtool.h>
 #include <linux/if_packet.h>
+#include <linux/sockios.h>
 #include <net/if.h>
 #include <net/if_arp.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace cpe {
 namespace {
@@ -25,14 +29,25 @@ std::string Ipv4Text(const sockaddr* sa) {
     return text;
 }
 
-// The driver behind the interface, as sysfs names it; virtual interfaces have none.
+// The driver behind the interface, asked of the kernel through ethtool: sysfs may be mounted for
+// another network namespace, where the same name can be another interface.
 std::string Description(const std::string& name) {
-    std::error_code ec;
-    auto driver = std::filesystem::read_symlink("/sys/class/net/" + name + "/device/driver", ec);
-    if (!ec && !driver.filename().empty()) {
-        return driver.filename().string() + " (" + name + ")";
+    int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return name;
     }
-    return name;
+    ethtool_drvinfo info{};
+    info.cmd = ETHTOOL_GDRVINFO;
+    ifreq request{};
+    std::strncpy(request.ifr_name, name.c_str(), IFNAMSIZ - 1);
+    request.ifr_data = reinterpret_cast<char*>(&info);
+    bool ok = ::ioctl(fd, SIOCETHTOOL, &request) == 0 && info.driver[0] != 0;
+    ::close(fd);
+    if (!ok) {
+        return name;
+    }
+    std::string driver(info.driver, strnlen(info.driver, sizeof info.driver));
+    return driver + " (" + name + ")";
 }
 
 LocalAdapter* FindByName(std::vector<LocalAdapter>& list, const char* name) {
