@@ -4,6 +4,7 @@
 #include "link/log.h"
 #include "shell/lang/language.h"
 #include "store/store_schema.h"
+#include "store/store_search.h"
 
 #include <cstdio>
 #include <fcntl.h>
@@ -119,7 +120,7 @@ bool CSqlManagement::CreateDatabase() {
 }
 
 bool CSqlManagement::OpenConnection() {
-    return db_.Open(path_) && db_.Execute(kScratchPragmas);
+    return db_.Open(path_) && db_.Execute(kScratchPragmas) && store_search::Register(db_);
 }
 
 bool CSqlManagement::IsOpen() {

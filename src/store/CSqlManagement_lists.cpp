@@ -7,14 +7,15 @@
 namespace cpe {
 namespace {
 
-// The operator's text may occur in any column the list shows. It is bound as ?1, so a quote is
-// plain text, while "%" and "_" still act as wildcards (LIKE, ASCII case-insensitive).
+// The operator's text may occur in any column the list shows: name, address, MAC, network name,
+// version, work mode, channel, model, power, both switches, up-time, status, security. It is bound
+// as ?1, so a quote is plain text, while "%" and "_" still act as wildcards (LIKE, ASCII
+// case-insensitive).
 constexpr const char* kSearchFilter =
-    " WHERE ap_info.ap_name LIKE ?1 OR ap_info.ip LIKE ?1 OR ap_info.mac LIKE ?1 OR ap_info.ssid LIKE ?1"
-    " OR ap_info.version LIKE ?1 OR ap_info.work_mode_str LIKE ?1 OR ap_info.channel LIKE ?1"
-    " OR ap_info.ap_type_str LIKE ?1 OR ap_info.tx_power LIKE ?1 OR ap_info.bridge_transparent_str LIKE ?1"
-    " OR ap_info.tdmaEn_str LIKE ?1 OR ap_info.up_time_str LIKE ?1 OR ap_info.ap_status_str LIKE ?1"
-    " OR ap_info.secure_mode_str LIKE ?1";
+    " WHERE cpe_search(?1,ap_info.ap_name,ap_info.ip,ap_info.mac,ap_info.ssid,ap_info.version,"
+    "ap_info.work_mode_str,ap_info.channel,ap_info.ap_type_str,ap_info.tx_power,ap_info.bridge_transparent_"
+    "str,"
+    "ap_info.tdmaEn_str,ap_info.up_time_str,ap_info.ap_status_str,ap_info.secure_mode_str)";
 
 // Rows with equal sort values keep the order in which they were first stored (ID), reversed
 // with the direction, so that a descending list is the ascending one backwards.

@@ -127,6 +127,16 @@ bool SqliteDb::Execute(std::string_view sql) {
     return true;
 }
 
+bool SqliteDb::CreateFunction(const char* name, int args, ScalarFunction function) {
+    int rc = db_ ? sqlite3_create_function_v2(db_, name, args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                              function, nullptr, nullptr, nullptr)
+                 : SQLITE_MISUSE;
+    if (rc != SQLITE_OK) {
+        error_ = std::string("cannot create function ") + name + ": " + sqlite3_errstr(rc);
+    }
+    return rc == SQLITE_OK;
+}
+
 int SqliteDb::Changes() const {
     return db_ ? sqlite3_changes(db_) : 0;
 }

@@ -20,6 +20,17 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
+std::string SqlQuote(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '\'') {
+            out += '\'';
+        }
+    }
+    return out;
+}
+
 std::string DeviceMac(int n) {
     char text[18];
     std::snprintf(text, sizeof text, "02:00:00:00:%02x:%02x", (n >> 8) & 0xff, n & 0xff);

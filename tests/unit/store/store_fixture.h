@@ -35,6 +35,9 @@ struct StoreFixture {
     StoreFixture();
 };
 
+// The text with its single quotes doubled, for a literal in test SQL.
+std::string SqlQuote(std::string_view text);
+
 // Rows of a statement run on the store's connection, each row's columns joined by '|'.
 std::vector<std::string> QueryStore(CSqlManagement& store, const std::string& sql);
 

@@ -252,3 +252,50 @@ TEST_F(StoreListsTest, SurveyedAccessPointsBySortKey) {
 
 } // namespace
 } // namespace cpe
+
+namespace cpe {
+namespace {
+
+// The one-call search function gives exactly what LIKE gives, wildcards or not.
+TEST(StoreSearchFunctionTest, MatchesLikeExactly) {
+    test::StoreFixture f;
+    const char* values[] = {"Online",
+                            "online device",
+                            "ONLINE",
+                            "it's",
+                            "100% up",
+                            "dev-12",
+                            "dev_12",
+                            "",
+                            "\xe5\x8c\x97\xe4\xba\xac",
+                            "\xc3\x89t\xc3\xa9",
+                            "abcabd",
+                            "5",
+                            "a\xc3\xa9z"};
+    const char* texts[] = {"Online", "oNLINE", "line",         "'",        "%",        "_",  "dev-1_",
+                           "dev%2",  "12",     "\xe5\x8c\x97", "\xc3\xa9", "\xc3\x89", "_t", "abd",
+                           "5",      "a_z",    "a__z",         "%%",       "x"};
+    for (const char* text : texts) {
+        for (const char* value : values) {
+            std::string pattern = std::string("%") + text + "%";
+            std::string q = "SELECT cpe_search('" + test::SqlQuote(pattern) + "','" + test::SqlQuote(value) +
+                            "',NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL), '" +
+                            test::SqlQuote(value) + "' LIKE '" + test::SqlQuote(pattern) + "'";
+            std::vector<std::string> rows = test::QueryStore(*f.store, q);
+            ASSERT_EQ(rows.size(), 1u);
+            EXPECT_TRUE(rows[0] == "1|1" || rows[0] == "0|0") << text << " in " << value << ": " << rows[0];
+        }
+    }
+    // Integers are searched in their decimal form, as LIKE converts them.
+    EXPECT_EQ(test::QueryStore(*f.store,
+                               "SELECT cpe_search('%15%',NULL,115,NULL,NULL,NULL,NULL,NULL,NULL,NULL,"
+                               "NULL,NULL,NULL,NULL,-3)"),
+              std::vector<std::string>{"1"});
+    EXPECT_EQ(test::QueryStore(*f.store,
+                               "SELECT cpe_search('%-3%',NULL,115,NULL,NULL,NULL,NULL,NULL,NULL,NULL,"
+                               "NULL,NULL,NULL,NULL,-3)"),
+              std::vector<std::string>{"1"});
+}
+
+} // namespace
+} // namespace cpe
