@@ -1,8 +1,10 @@
 #include "shell/app/CApplicationApp.h"
 
 #include "core/paths.h"
+#include "link/AcTransmitManage.h"
 #include "link/log.h"
-#include "shell/app/OfflineDeviceLink.h"
+#include "shell/app/LinkDeviceLink.h"
+#include "shell/app/StoreDeviceList.h"
 #include "shell/app/signal_bridge.h"
 #include "shell/lang/language.h"
 #include "shell/settings/Settings.h"
@@ -57,18 +59,27 @@ int CApplicationApp::InitInstance(const AppOptions& options) {
     look_.lcid = static_cast<int>(language.lcid);
 
     const bool loopback = options.loopback || settings.loopback;
-    // The link manager takes this place when it is built in (Init with the retransmission values).
-    link_ = std::make_unique<OfflineDeviceLink>(loopback);
-    LOG_INFO("link: %s mode, retransmission %d times every %d ms", loopback ? "loopback" : "normal",
-             settings.retransmissionMax, settings.retransmissionInterval);
-
+    // The store first (the link writes into it), then the link with the retransmission values;
+    // a link that cannot open its sockets is logged and the window still comes up.
     store_ = &CSqlManagement::GetInstance();
     if (!store_->IsOpen()) {
         LOG_ERROR("the device store could not be opened at %s", store_->path().c_str());
     }
+    LinkOptions linkOptions;
+    linkOptions.loopback = loopback;
+    AcTransmitManage::SetInstanceOptions(linkOptions);
+    manager_ = &AcTransmitManage::GetInstance();
+    if (!manager_->Init(settings.retransmissionMax, settings.retransmissionInterval)) {
+        LOG_ERROR("link manager: %s", manager_->error().c_str());
+    }
+    LOG_INFO("link: %s mode, retransmission %d times every %d ms", loopback ? "loopback" : "normal",
+             settings.retransmissionMax, settings.retransmissionInterval);
+    link_ = std::make_unique<LinkDeviceLink>(*manager_);
+    devices_ = std::make_unique<StoreDeviceList>(*store_);
 
     MainServices services;
     services.link = link_.get();
+    services.devices = devices_.get();
     main_ = std::make_unique<CApplicationDlg>(look_, std::move(services));
     main_->exec();
     LOG_INFO("main window closed");
@@ -80,7 +91,12 @@ void CApplicationApp::ExitInstance() {
     // Order: the window and its pages, then the link (it releases the devices), then the store,
     // which deletes data.mdb when the process ends.
     main_.reset();
+    devices_.reset();
     link_.reset();
+    if (manager_) {
+        manager_->Shutdown(); // type 17 to every managed device, threads joined
+        manager_ = nullptr;
+    }
     if (signals_) {
         delete signals_;
         signals_ = nullptr;

@@ -12,6 +12,8 @@ namespace cpe {
 class CApplicationDlg;
 class CSqlManagement;
 class IDeviceLink;
+class IDeviceList;
+class AcTransmitManage;
 class SignalBridge;
 
 // The console's application object: brings the console up in order (log, single instance,
@@ -37,7 +39,9 @@ private:
 
     ShellLook look_;
     SingleInstance instance_;
+    AcTransmitManage* manager_ = nullptr;
     std::unique_ptr<IDeviceLink> link_;
+    std::unique_ptr<IDeviceList> devices_;
     CSqlManagement* store_ = nullptr;
     std::unique_ptr<CApplicationDlg> main_;
     SignalBridge* signals_ = nullptr;

@@ -78,7 +78,7 @@ CApplicationDlg::CApplicationDlg(const ShellLook& look, MainServices services, Q
     }
     menu_ = new CMenuDlg(look_, this);
     menu_->move(0, kMenuTop);
-    container_ = new CChildDlg(look_, services_.pages, this);
+    container_ = new CChildDlg(look_, services_.pages, this, {services_.link, services_.devices});
     container_->move(menu_->width(), kBandHeight);
     menu_->SetContainer(container_);
     menu_->show();

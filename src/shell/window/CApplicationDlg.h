@@ -21,6 +21,7 @@ class IDeviceLink;
 // open a help address, and whether there is a system tray (asked of the desktop when unset).
 struct MainServices {
     IDeviceLink* link = nullptr;
+    IDeviceList* devices = nullptr; // what the stand-in list pages show
     PageFactory pages;
     std::function<bool(const QUrl&)> openUrl;
     std::optional<bool> trayAvailable;

@@ -20,7 +20,7 @@ int SlotOf(int pageId) {
 
 } // namespace
 
-CChildDlg::CChildDlg(const ShellLook& look, PageFactory factory, QWidget* parent)
+CChildDlg::CChildDlg(const ShellLook& look, PageFactory factory, QWidget* parent, PageServices services)
     : CTDialog(parent, Qt::Widget) {
     setObjectName("CChildDlg");
     resize(DluX(610), DluY(372));
@@ -35,7 +35,7 @@ CChildDlg::CChildDlg(const ShellLook& look, PageFactory factory, QWidget* parent
         }
         slot = factory ? factory(id, this) : nullptr;
         if (!slot) {
-            slot = new CPlaceholderPage(look, id, this);
+            slot = new CPlaceholderPage(look, id, this, services);
         }
         slot->setParent(this);
         slot->move(0, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/widgets/CTDialog.h"
+#include "shell/window/IDeviceList.h"
 #include "shell/window/ShellLook.h"
 
 #include <QTimer>
@@ -25,7 +26,7 @@ public:
     // Slot order of the pages.
     static constexpr std::array<int, 8> kSlots = {133, 134, 135, 136, 138, 137, 139, 155};
 
-    CChildDlg(const ShellLook& look, PageFactory factory, QWidget* parent);
+    CChildDlg(const ShellLook& look, PageFactory factory, QWidget* parent, PageServices services = {});
     ~CChildDlg() override;
 
     int currentPage() const { return current_; }

@@ -8,11 +8,13 @@
 #include "shell/widgets/CTMultiPages.h"
 #include "shell/widgets/CTStatic.h"
 #include "shell/window/CChildDlg.h"
+#include "shell/window/IDeviceLink.h"
 #include "shell/window/translate_window.h"
 
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace cpe {
 namespace {
@@ -76,8 +78,10 @@ QString GridStyle(const ShellLook& look) {
 
 } // namespace
 
-CPlaceholderPage::CPlaceholderPage(const ShellLook& look, int pageId, CChildDlg* container)
-    : CTDialog(container, Qt::Widget), pageId_(pageId) {
+CPlaceholderPage::CPlaceholderPage(const ShellLook& look, int pageId, CChildDlg* container,
+                                   PageServices services)
+    : CTDialog(container, Qt::Widget), pageId_(pageId), services_(services),
+      onlineColour_(look.textOnlineColor), offlineColour_(look.textUnlineColor) {
     setObjectName(QString("page%1").arg(pageId));
     resize(container ? container->size() : QSize(915, 605));
     SetFillColor(look.childBk);
@@ -106,13 +110,13 @@ CPlaceholderPage::CPlaceholderPage(const ShellLook& look, int pageId, CChildDlg*
 
 void CPlaceholderPage::BuildList(const ShellLook& look, CChildDlg* container) {
     const int right = width() - kMargin;
-    auto* search = new CTEdit(this);
+    auto* search = search_ = new CTEdit(this);
     search->setObjectName("searchEdit");
     search->setGeometry(kMargin, 70, 260, 26);
     search->setFont(look.StaticFont());
     search->setPlaceholderText(Qs(TranslateText("Search")));
     search->setAccessibleName(Qs(TranslateText("Search")));
-    auto* find = new CTButtonPicture(this);
+    auto* find = find_ = new CTButtonPicture(this);
     find->setObjectName("searchButton");
     const QString image = look.Skin("btn_search.bmp");
     find->SetImages(image, image, image, image);
@@ -144,7 +148,7 @@ void CPlaceholderPage::BuildList(const ShellLook& look, CChildDlg* container) {
     sizeLabel->SetTextColor(look.staticFontTextColor);
     sizeLabel->setGeometry(kMargin, bottom + 4, 130, 24);
     sizeLabel->resize(sizeLabel->sizeHint().width(), 24);
-    auto* pageSize = new QComboBox(this);
+    auto* pageSize = pageSize_ = new QComboBox(this);
     for (int n : {15, 30, 50, 100}) {
         pageSize->addItem(QString::number(n), n);
     }
@@ -162,12 +166,26 @@ void CPlaceholderPage::BuildList(const ShellLook& look, CChildDlg* container) {
         connect(pager_, &CTMultiPages::pageChosen, container, &CChildDlg::OnPageChosen);
     }
     // The pack supplies the format text, so only its "%d" is filled in, never passed to printf.
-    auto* online = new CTStatic(Qs(TranslateText("Online device count:%d")).replace("%d", "0"), this);
+    auto* online = online_ =
+        new CTStatic(Qs(TranslateText("Online device count:%d")).replace("%d", "0"), this);
     online->setProperty("cpeKeepText", true);
     online->setFont(look.StaticFont());
     online->SetTextColor(look.staticTextNumberColor);
     online->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     online->setGeometry(right - 220, bottom + 4, 220, 24);
+    connect(find, &CTButtonPicture::clicked, this, &CPlaceholderPage::Search);
+    connect(search, &QLineEdit::returnPressed, this, [this] {
+        shownPage_ = 1;
+        RefreshList();
+    });
+    connect(pageSize, &QComboBox::currentIndexChanged, this, [this] {
+        shownPage_ = 1;
+        RefreshList();
+    });
+    searchTimer_ = new QTimer(this);
+    searchTimer_->setInterval(3000);
+    connect(searchTimer_, &QTimer::timeout, this, &CPlaceholderPage::OnSearchTick);
+    find->setEnabled(services_.link != nullptr && pageId_ == kPageStatus);
     setTabOrder(search, find);
     setTabOrder(find, grid_);
     setTabOrder(grid_, pageSize);
@@ -179,6 +197,65 @@ void CPlaceholderPage::ShowPage(int page) {
     if (pager_) {
         pager_->SetPages(pager_->pageCount(), page);
     }
+    RefreshList();
+}
+
+void CPlaceholderPage::RefreshList() {
+    ++refreshes_;
+    if (!grid_ || !services_.devices) {
+        return;
+    }
+    std::vector<DeviceRow> rows;
+    int pageCount = 0;
+    int online = 0;
+    const int size = pageSize_->currentData().toInt();
+    if (!services_.devices->ReadPage(search_->text(), size, shownPage_, rows, pageCount, online)) {
+        return;
+    }
+    if (pageCount > 0 && shownPage_ > pageCount) {
+        shownPage_ = pageCount;
+        services_.devices->ReadPage(search_->text(), size, shownPage_, rows, pageCount, online);
+    }
+    grid_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        auto* check = new QTableWidgetItem;
+        check->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        check->setCheckState(Qt::Unchecked);
+        grid_->setItem(r, 0, check);
+        for (int c = 0; c < static_cast<int>(rows[r].cells.size()) && c + 1 < grid_->columnCount(); ++c) {
+            auto* item = new QTableWidgetItem(rows[r].cells[c]);
+            item->setTextAlignment(Qt::AlignCenter);
+            item->setForeground(rows[r].online ? onlineColour_ : offlineColour_);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            grid_->setItem(r, c + 1, item);
+        }
+    }
+    // Columns grow to their texts (never below their set widths), so names and MACs stay whole.
+    for (int c = 1; c < grid_->columnCount(); ++c) {
+        grid_->setColumnWidth(c, std::max(grid_->columnWidth(c), grid_->sizeHintForColumn(c)));
+    }
+    pager_->SetPages(pageCount, std::max(1, shownPage_));
+    online_->setText(Qs(TranslateText("Online device count:%d")).replace("%d", QString::number(online)));
+}
+
+void CPlaceholderPage::Search() {
+    if (!services_.link) {
+        return;
+    }
+    // Discovery every 3 seconds for 50 seconds, the list read after each pass.
+    searchTicks_ = 0;
+    services_.link->SendUnmanage();
+    services_.link->SendDiscover();
+    searchTimer_->start();
+}
+
+void CPlaceholderPage::OnSearchTick() {
+    RefreshList();
+    if (++searchTicks_ >= 50 / 3) {
+        searchTimer_->stop();
+        return;
+    }
+    services_.link->SendDiscover();
 }
 
 } // namespace cpe
