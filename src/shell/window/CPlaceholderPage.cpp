@@ -232,7 +232,9 @@ void CPlaceholderPage::RefreshList() {
     }
     // Columns grow to their texts (never below their set widths), so names and MACs stay whole.
     for (int c = 1; c < grid_->columnCount(); ++c) {
-        grid_->setColumnWidth(c, std::max(grid_->columnWidth(c), grid_->sizeHintForColumn(c)));
+        const int before = grid_->columnWidth(c);
+        grid_->resizeColumnToContents(c);
+        grid_->setColumnWidth(c, std::max(before, grid_->columnWidth(c)));
     }
     pager_->SetPages(pageCount, std::max(1, shownPage_));
     online_->setText(Qs(TranslateText("Online device count:%d")).replace("%d", QString::number(online)));
