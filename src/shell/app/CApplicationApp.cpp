@@ -11,12 +11,30 @@
 #include "shell/window/CApplicationDlg.h"
 #include "store/CSqlManagement.h"
 
+#include <QProxyStyle>
+
 namespace cpe {
+namespace {
+
+// Tooltips of the caption buttons come up after half a second.
+class ShellStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == QStyle::SH_ToolTip_WakeUpDelay) {
+            return 500;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
 
 CApplicationApp::CApplicationApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("cpe-assistant");
     setApplicationVersion(CPE_VERSION);
     setQuitOnLastWindowClosed(false); // hiding to the tray must not end the console
+    setStyle(new ShellStyle);
 }
 
 CApplicationApp::~CApplicationApp() {
