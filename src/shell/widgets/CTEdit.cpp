@@ -114,7 +114,7 @@ void CTEdit::paintEvent(QPaintEvent* event) {
 void CTEdit::PlaceTopLine() {
     if (topLine_) {
         topLine_->setGeometry(x(), y() - 5, width(), 1);
-        topLine_->setVisible(isVisibleTo(parentWidget()) || !parentWidget()->isVisible());
+        topLine_->setVisible(!isHidden());
     }
 }
 
