@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 
 namespace cpe {
 namespace {
@@ -70,6 +69,26 @@ std::vector<std::basic_string<Char>> Split(std::basic_string_view<Char> text,
     }
     add(text.substr(start));
     return pieces;
+}
+
+bool IsLineEnd(char32_t c) {
+    return c == U'\n' || c == U'\r' || c == U'\u2028' || c == U'\u2029';
+}
+
+// True when `text` is exactly the tokens of `sequence` from `at` on; a token is one of its literal
+// texts, or any one character but a line end when it has none.
+bool MatchesWhole(const std::vector<std::vector<std::u32string_view>>& sequence, std::size_t at,
+                  std::u32string_view text) {
+    if (at == sequence.size()) {
+        return text.empty();
+    }
+    const std::vector<std::u32string_view>& token = sequence[at];
+    if (token.empty()) {
+        return !text.empty() && !IsLineEnd(text.front()) && MatchesWhole(sequence, at + 1, text.substr(1));
+    }
+    return std::any_of(token.begin(), token.end(), [&](std::u32string_view literal) {
+        return text.starts_with(literal) && MatchesWhole(sequence, at + 1, text.substr(literal.size()));
+    });
 }
 
 } // namespace
@@ -225,14 +244,27 @@ std::vector<std::string> SplitText(std::string_view text, std::string_view delim
 }
 
 bool IsValidNetmask(std::string_view text) {
-    // Matched per character (wide), so one "any character" dot stands for one character, not one byte.
-    static const std::wregex pattern(
-        L"^(254|252|248|240|224|192|128).0.0.0$|^(255.(254|252|248|240|224|192|128|0).0.0)$|"
-        L"^(255.255.(254|252|248|240|224|192|128|0).0)$|^(255.255.255.(254|252|248|240|224|192|128|0))$",
-        std::regex::ECMAScript);
+    // The mask pattern
+    //   ^(254|252|248|240|224|192|128).0.0.0$|^(255.(254|252|248|240|224|192|128|0).0.0)$|
+    //   ^(255.255.(254|252|248|240|224|192|128|0).0)$|^(255.255.255.(254|252|248|240|224|192|128|0))$
+    // matched per character, as an ECMAScript regular expression matches it: each unescaped dot
+    // is any one character but a line end.
+    using Choice = std::vector<std::u32string_view>; // empty: the dot
+    static const Choice kLow = {U"254", U"252", U"248", U"240", U"224", U"192", U"128"};
+    static const Choice kLowOrZero = {U"254", U"252", U"248", U"240", U"224", U"192", U"128", U"0"};
+    static const Choice kDot = {};
+    static const Choice k255 = {U"255"};
+    static const Choice k0 = {U"0"};
+    static const std::vector<Choice> kAlternatives[] = {
+        {kLow, kDot, k0, kDot, k0, kDot, k0},
+        {k255, kDot, kLowOrZero, kDot, k0, kDot, k0},
+        {k255, kDot, k255, kDot, kLowOrZero, kDot, k0},
+        {k255, kDot, k255, kDot, k255, kDot, kLowOrZero},
+    };
     std::u32string decoded = DecodeUtf8(text);
-    std::wstring wide(decoded.begin(), decoded.end());
-    return std::regex_match(wide, pattern);
+    return std::any_of(
+        std::begin(kAlternatives), std::end(kAlternatives),
+        [&](const std::vector<Choice>& sequence) { return MatchesWhole(sequence, 0, decoded); });
 }
 
 } // namespace cpe

@@ -1,7 +1,9 @@
+#include "shell/lang/language.h"
 #include "store/vocabulary.h"
 #include "store_fixture.h"
 
 #include <algorithm>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace cpe {
@@ -295,6 +297,42 @@ TEST(StoreSearchFunctionTest, MatchesLikeExactly) {
                                "SELECT cpe_search('%-3%',NULL,115,NULL,NULL,NULL,NULL,NULL,NULL,NULL,"
                                "NULL,NULL,NULL,NULL,-3)"),
               std::vector<std::string>{"1"});
+}
+
+} // namespace
+} // namespace cpe
+
+namespace cpe {
+namespace {
+
+// The status text is stored in the operator's language, so the search finds the translated word.
+TEST(StoreTranslatedSearchTest, SearchFindsTheTranslatedStatus) {
+    test::TempDir app;
+    std::filesystem::create_directories(app.path() / "Languages");
+    std::ofstream(app.path() / "Languages" / "Language.ini") << "[LCID]\n2052=Test\n";
+    std::ofstream(app.path() / "Languages" / "Test.lng")
+        << "[ProgramOutStr]\nOnline=\xe5\x9c\xa8\xe7\xba\xbf\nOn2=\xe5\xbc\x80\xe5\x90\xaf\n";
+    ASSERT_TRUE(LoadLanguage(app.path(), kLcidChineseSimplified).packLoaded);
+    {
+        test::StoreFixture f;
+        for (int n = 0; n < 3; ++n) {
+            ASSERT_TRUE(f.store->SaveApInfo(test::MakeDevice(n)));
+        }
+        ASSERT_TRUE(f.store->SetApStatus(test::DeviceMac(1), kApRestarting));
+        auto count = [&](std::string_view search) {
+            std::vector<ap_info_stu> list;
+            int pages = 0;
+            int online = 0;
+            EXPECT_TRUE(f.store->GetApInfoList(0, search, 30, 1, true, list, pages, online));
+            return list.size();
+        };
+        EXPECT_EQ(count("\xe5\x9c\xa8\xe7\xba\xbf"), 2u);
+        EXPECT_EQ(count("Online"), 0u);
+        EXPECT_EQ(count("\xe5\xbc\x80\xe5\x90\xaf"), 3u) << "the transparent-bridge switch text";
+        EXPECT_EQ(count("Restarting"), 1u) << "no translation: the English text";
+    }
+    LoadLanguage(app.path(), kLcidEnglishUs);
+    EXPECT_EQ(TranslateText("Online"), "Online");
 }
 
 } // namespace
