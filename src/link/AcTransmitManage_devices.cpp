@@ -108,8 +108,10 @@ void AcTransmitManage::ManageHeartbeatPacket(const ap_packet_info& packet) {
     std::string ip = packet.sender_ip();
     std::string mac = packet.mac_text();
     LOG_INFO("SendPacketMutilcast KORVA_APHeartbeatAck ip:%s, mac:%s", ip.c_str(), mac.c_str());
-    SendPacketMutilcast(ip, KORVA_APHeartbeatAck, nullptr, 0, MacArg::Text(mac), false);
-    store_.UpdateApUpTime(mac, ip, upTime);
+    if (SendPacketMutilcast(ip, KORVA_APHeartbeatAck, nullptr, 0, MacArg::Text(mac), false)) {
+        ++acknowledged_;
+    }
+    upTimes_.Post(mac, ip, upTime);
 }
 
 void AcTransmitManage::ManageConfigPacket(const ap_packet_info& packet) {
