@@ -69,6 +69,14 @@ std::string SqliteStatement::ColumnText(int column) const {
                 : std::string();
 }
 
+int SqliteStatement::ColumnCount() const {
+    return sqlite3_column_count(stmt_);
+}
+
+bool SqliteStatement::ColumnIsNull(int column) const {
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
 void SqliteStatement::Reset() {
     sqlite3_reset(stmt_);
 }
@@ -117,6 +125,16 @@ bool SqliteDb::Execute(std::string_view sql) {
         return false;
     }
     return true;
+}
+
+bool SqliteDb::CreateFunction(const char* name, int args, ScalarFunction function) {
+    int rc = db_ ? sqlite3_create_function_v2(db_, name, args, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                              function, nullptr, nullptr, nullptr)
+                 : SQLITE_MISUSE;
+    if (rc != SQLITE_OK) {
+        error_ = std::string("cannot create function ") + name + ": " + sqlite3_errstr(rc);
+    }
+    return rc == SQLITE_OK;
 }
 
 int SqliteDb::Changes() const {

@@ -8,6 +8,8 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+struct sqlite3_context;
+struct sqlite3_value;
 
 // A thin layer over the SQLite C API: one connection and its prepared statements. Errors are
 // results: every call returns false (or an empty value) and keeps a text in LastError().
@@ -32,6 +34,8 @@ public:
     std::int64_t ColumnInt(int column) const;
     double ColumnDouble(int column) const;
     std::string ColumnText(int column) const;
+    int ColumnCount() const;
+    bool ColumnIsNull(int column) const;
     // Ready for the next run; bindings are kept until rebound.
     void Reset();
     const std::string& LastError() const { return error_; }
@@ -58,6 +62,9 @@ public:
     bool Execute(std::string_view sql);
     // A prepared statement, or nullptr with LastError() set.
     std::unique_ptr<SqliteStatement> Prepare(std::string_view sql);
+    // A deterministic SQL function of `args` UTF-8 arguments.
+    using ScalarFunction = void (*)(sqlite3_context*, int, sqlite3_value**);
+    bool CreateFunction(const char* name, int args, ScalarFunction function);
     // Rows changed by the last INSERT, UPDATE or DELETE.
     int Changes() const;
     const std::string& LastError() const { return error_; }

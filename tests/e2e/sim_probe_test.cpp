@@ -291,5 +291,45 @@ TEST_F(SimProbe, FaultsSilenceAndFailTheChosenTypes) {
     EXPECT_EQ(Discover(3, 2s).size(), 3u) << "a failed reboot leaves the device running";
 }
 
+// Datagram faults seen from the console side, and the event log naming each one.
+TEST_F(SimProbe, DatagramFaultsShowOnTheWireAndInTheLog) {
+    struct Case {
+        const char* option;
+        std::size_t answers; // datagrams received for one discovery of 5 devices
+        const char* note;    // what the event log says about the faulty datagrams
+        std::size_t notes;   // how many it names (a lost discovery is never answered)
+        bool wellFormed;     // a corrupted answer may still look well-formed (flipped payload bytes)
+    };
+    for (const Case c : {Case{"--duplicate", 10, "duplicate", 5, true}, Case{"--loss", 0, "lost", 1, true},
+                         Case{"--malformed", 5, nullptr, 5, false}}) {
+        SCOPED_TRACE(c.option);
+        StopSim();
+        console_.Close();
+        std::remove(PathIn("events.jsonl").c_str());
+        ASSERT_NO_FATAL_FAILURE(StartFleet(5, {c.option, "1", "--answer-spread-ms", "20"}));
+        Events().SetPath(PathIn("events.jsonl"));
+        EXPECT_TRUE(console_.Discover("127.255.255.255"));
+        std::size_t got = 0, good = 0;
+        while (auto d = console_.Receive(9785, 500ms)) {
+            ++got;
+            good += d->bytes.size() == 16 + 109 && d->bytes[0] == 0x88 && d->bytes[1] == 0x19 ? 1 : 0;
+        }
+        EXPECT_EQ(got, c.answers);
+        if (c.wellFormed) {
+            EXPECT_EQ(good, got);
+        }
+        Events().Refresh();
+        if (c.note != nullptr) {
+            EXPECT_EQ(Events().Count({{"note", c.note}}), c.notes);
+        } else {
+            std::size_t malformed = 0;
+            for (const auto& line : Events().Matching({{"dir", "tx"}})) {
+                malformed += line.value("note", "").rfind("malformed", 0) == 0 ? 1 : 0;
+            }
+            EXPECT_EQ(malformed, c.notes);
+        }
+    }
+}
+
 } // namespace
 } // namespace cpe::e2e

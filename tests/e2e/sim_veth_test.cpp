@@ -152,6 +152,18 @@ TEST_F(SimOverVeth, AnswersFromInterfaceAddressesAndMovesOnAnIpChange) {
     EXPECT_EQ(report->from, "10.77.9.9");
     const Bytes p = report->payload();
     EXPECT_EQ(Bytes(p.begin() + 8, p.begin() + 29), Bytes(ipSet.begin(), ipSet.begin() + 21));
+
+    // The run removes the addresses it added, the new one included; the interface's own stays.
+    std::string before, after;
+    auto show = net_.ExecPrefix();
+    show.insert(show.end(), {"ip", "-4", "-o", "addr", "show", "dev", net_.InterfaceB()});
+    RunCommand(show, &before);
+    EXPECT_NE(before.find("10.77.9.9/16"), std::string::npos) << before;
+    StopSim();
+    RunCommand(show, &after);
+    EXPECT_EQ(after.find("10.77.9.9"), std::string::npos) << after;
+    EXPECT_EQ(after.find(fleet_[1]["ip"].get<std::string>() + "/"), std::string::npos) << after;
+    EXPECT_NE(after.find("10.77.0.254/16"), std::string::npos) << after;
 }
 
 TEST_F(SimOverVeth, SurveyThenBridgeToAHeardAccessPoint) {

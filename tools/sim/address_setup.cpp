@@ -98,16 +98,8 @@ bool InterfaceInfo(const std::string& name, unsigned& index, Ipv4& addr, std::st
     return true;
 }
 
-bool AddAddresses(const std::string& ifname, const std::vector<Ipv4>& addrs, int prefix, std::string& why) {
-    std::string script;
-    for (Ipv4 a : addrs) {
-        if (!IsLocalAddress(a)) {
-            script += "addr add " + IpText(a) + "/" + std::to_string(prefix) + " dev " + ifname + "\n";
-        }
-    }
-    if (script.empty()) {
-        return true;
-    }
+namespace {
+bool RunIpBatch(const std::string& script, std::string& why) {
     int in[2];
     if (pipe(in) != 0) {
         why = "pipe failed";
@@ -139,6 +131,29 @@ bool AddAddresses(const std::string& ifname, const std::vector<Ipv4>& addrs, int
     close(in[1]);
     int status = 0;
     waitpid(pid, &status, 0);
+    return true;
+}
+} // namespace
+
+bool AddAddresses(const std::string& ifname, const std::vector<Ipv4>& addrs, int prefix, std::string& why,
+                  std::vector<std::string>* added) {
+    std::string script;
+    std::vector<std::string> adding;
+    for (Ipv4 a : addrs) {
+        if (!IsLocalAddress(a)) {
+            adding.push_back(IpText(a) + "/" + std::to_string(prefix));
+            script += "addr add " + adding.back() + " dev " + ifname + "\n";
+        }
+    }
+    if (script.empty()) {
+        return true;
+    }
+    if (!RunIpBatch(script, why)) {
+        return false;
+    }
+    if (added != nullptr) {
+        added->insert(added->end(), adding.begin(), adding.end());
+    }
     for (Ipv4 a : addrs) {
         if (!IsLocalAddress(a)) {
             why = "could not add " + IpText(a) + " to " + ifname;
@@ -146,6 +161,17 @@ bool AddAddresses(const std::string& ifname, const std::vector<Ipv4>& addrs, int
         }
     }
     return true;
+}
+
+void RemoveAddresses(const std::string& ifname, const std::vector<std::string>& added) {
+    std::string script;
+    for (const std::string& a : added) {
+        script += "addr del " + a + " dev " + ifname + "\n";
+    }
+    std::string why;
+    if (!script.empty()) {
+        RunIpBatch(script, why);
+    }
 }
 
 } // namespace cpe::sim

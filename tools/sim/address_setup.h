@@ -28,6 +28,10 @@ bool IsLocalAddress(Ipv4 addr);
 bool InterfaceInfo(const std::string& name, unsigned& index, Ipv4& addr, std::string& why);
 
 // Adds addresses to an interface with one `ip -batch` run; addresses already present are fine.
-bool AddAddresses(const std::string& ifname, const std::vector<Ipv4>& addrs, int prefix, std::string& why);
+// The ones actually added are appended to `added` ("a.b.c.d/prefix") so they can be removed.
+bool AddAddresses(const std::string& ifname, const std::vector<Ipv4>& addrs, int prefix, std::string& why,
+                  std::vector<std::string>* added = nullptr);
+// Removes addresses that AddAddresses added.
+void RemoveAddresses(const std::string& ifname, const std::vector<std::string>& added);
 
 } // namespace cpe::sim

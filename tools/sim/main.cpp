@@ -162,13 +162,21 @@ int main(int argc, char** argv) {
     for (const SimDevice& d : fleet) {
         addrs.push_back(d.address);
     }
-    if (!AddAddresses(ifname, addrs, a.loopback ? 8 : cidr.prefix, why)) {
+    // Addresses the run adds are removed again at its end, so a namespace can host the next run.
+    std::vector<std::string> added;
+    if (!AddAddresses(ifname, addrs, a.loopback ? 8 : cidr.prefix, why, &added)) {
+        RemoveAddresses(ifname, added);
         return Fail(why);
     }
-    AddressAdder adder = [ifname, loopback = a.loopback](Ipv4 addr, Ipv4 mask, std::string& w) {
+    AddressAdder adder = [ifname, loopback = a.loopback, &added](Ipv4 addr, Ipv4 mask, std::string& w) {
         const int prefix = PrefixOf(mask);
-        return AddAddresses(ifname, {addr}, loopback ? 32 : (prefix > 0 ? prefix : 24), w);
+        return AddAddresses(ifname, {addr}, loopback ? 32 : (prefix > 0 ? prefix : 24), w, &added);
     };
+    struct Cleanup {
+        const std::string& ifname;
+        const std::vector<std::string>& added;
+        ~Cleanup() { RemoveAddresses(ifname, added); }
+    } cleanup{ifname, added};
 
     EventLog events;
     if (!a.events.empty() && !events.Open(a.events)) {

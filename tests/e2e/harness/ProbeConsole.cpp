@@ -50,15 +50,17 @@ std::string ProbeConsole::Datagram::mac() const {
     return buf;
 }
 
-ProbeConsole::~ProbeConsole() {
-    for (int fd : {discover_, heartbeat_, config_, sender_, broadcaster_}) {
-        if (fd >= 0) {
-            close(fd);
+void ProbeConsole::Close() {
+    for (int* fd : {&discover_, &heartbeat_, &config_, &sender_, &broadcaster_}) {
+        if (*fd >= 0) {
+            close(*fd);
+            *fd = -1;
         }
     }
 }
 
 bool ProbeConsole::Open(const std::string& ifaddr, std::string& why) {
+    Close();
     discover_ = Listen(9785, why);
     heartbeat_ = Listen(9787, why);
     config_ = Listen(9788, why);

@@ -25,7 +25,11 @@ public:
         }
     };
 
-    ~ProbeConsole();
+    ProbeConsole() = default;
+    ~ProbeConsole() { Close(); }
+    ProbeConsole(const ProbeConsole&) = delete;
+    ProbeConsole& operator=(const ProbeConsole&) = delete;
+    void Close();
     // `ifaddr` is the console's interface address (127.0.0.1 on loopback).
     bool Open(const std::string& ifaddr, std::string& why);
 

@@ -35,8 +35,10 @@ struct StoreFixture {
     StoreFixture();
 };
 
-// Rows of a statement run through a second connection on the store's file, each row's columns
-// joined by '|'.
-std::vector<std::string> QueryFile(const std::filesystem::path& path, const std::string& sql);
+// The text with its single quotes doubled, for a literal in test SQL.
+std::string SqlQuote(std::string_view text);
+
+// Rows of a statement run on the store's connection, each row's columns joined by '|'.
+std::vector<std::string> QueryStore(CSqlManagement& store, const std::string& sql);
 
 } // namespace cpe::test
