@@ -34,7 +34,7 @@ SocketOptions SocketFor(std::uint16_t port, bool broadcast, int buffers) {
 } // namespace
 
 AcTransmitManage::AcTransmitManage(IDeviceStore& store, LinkOptions options)
-    : store_(store), options_(std::move(options)) {
+    : store_(store), options_(std::move(options)), upTimes_(store) {
     const std::uint16_t ports[kQueues] = {kPortDiscoverRecv, kPortHeartbeat, kPortConfig};
     const char* names[kQueues] = {"discover", "heartbeat", "config"};
     for (int q = 0; q < kQueues; ++q) {
@@ -92,6 +92,7 @@ bool AcTransmitManage::Init(int retransmissionCount, int retransmissionIntervalM
         r->stopManage = false;
         r->event.WaitFor(std::chrono::milliseconds(0)); // the wake-up of an earlier stop
     }
+    upTimes_.Start();
     for (int q = 0; q < kQueues; ++q) {
         threads_.emplace_back([this, q] { ReceiveLoop(*receivers_[q]); });
     }
@@ -142,6 +143,7 @@ void AcTransmitManage::StopThreads() {
         t.join();
     }
     threads_.clear();
+    upTimes_.Stop(); // after the heartbeat thread: nothing posts any more
 }
 
 void AcTransmitManage::Shutdown() {
@@ -157,6 +159,16 @@ void AcTransmitManage::Shutdown() {
         fd = r->fd.exchange(-1);
         CloseSocket(fd);
     }
+}
+
+AcTransmitManage::Counters AcTransmitManage::counters() const {
+    Counters c;
+    for (int q = 0; q < kQueues; ++q) {
+        c.queued[q] = receivers_[q]->queued;
+        c.dropped[q] = receivers_[q]->dropped;
+    }
+    c.acknowledged = acknowledged_;
+    return c;
 }
 
 void AcTransmitManage::SetFilter(bool on, const MacBytes& mac) {
@@ -186,9 +198,14 @@ void AcTransmitManage::ReceiveLoop(Receiver& r) {
             continue;
         }
         bool keep = r.port == kPortConfig || PassesFilter(record);
-        if (keep && !r.queue.Push(record) && Clock::now() - lastDropLog >= std::chrono::seconds(1)) {
-            lastDropLog = Clock::now();
-            LOG_ERROR("%s queue full: %zu datagrams dropped", r.name, r.queue.TakeDropped());
+        if (keep && r.queue.Push(record)) {
+            ++r.queued;
+        } else if (keep) {
+            ++r.dropped;
+            if (Clock::now() - lastDropLog >= std::chrono::seconds(1)) {
+                lastDropLog = Clock::now();
+                LOG_ERROR("%s queue full: %zu datagrams dropped", r.name, r.queue.TakeDropped());
+            }
         }
         r.event.Set();
     }

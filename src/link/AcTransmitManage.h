@@ -7,6 +7,7 @@
 #include "link/IDeviceStore.h"
 #include "link/ManagedApTable.h"
 #include "link/RetransmissionList.h"
+#include "link/UpTimeWriter.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -72,6 +73,15 @@ public:
     void GetSearchedApList(std::vector<ap_info_stu>& list, int limit, const std::string* search = nullptr);
     bool survey_complete() const { return surveyComplete_.load(); }
 
+    // Datagrams queued and dropped (queue full) per receive port since Init, and heartbeats
+    // acknowledged: what a flood or a slow store costs.
+    struct Counters {
+        std::uint64_t queued[3] = {};  // 9785, 9787, 9788
+        std::uint64_t dropped[3] = {}; // same order
+        std::uint64_t acknowledged = 0;
+    };
+    Counters counters() const;
+
     const ManagedApTable& managed() const { return table_; }
     std::size_t retransmission_size() const { return retransmission_.size(); }
     std::vector<AdapterAddressEntry> adapter_addresses() const { return addresses_.Entries(); }
@@ -85,6 +95,7 @@ private:
         BoundedQueue<ap_packet_info> queue;
         AutoResetEvent event;
         std::atomic<bool> stopRecv{false}, stopManage{false};
+        std::atomic<std::uint64_t> queued{0}, dropped{0};
         explicit Receiver(std::size_t capacity) : queue(capacity) {}
     };
 
@@ -95,11 +106,13 @@ private:
     std::atomic<int> socketDiscoverSend_{-1};
     std::unique_ptr<Receiver> receivers_[kQueues];
     ManagedApTable table_;
+    UpTimeWriter upTimes_;
     RetransmissionList retransmission_;
     AdapterAddressTable addresses_;
     std::mutex enumerationLock_;
     CaptureDevices capture_;
     std::atomic<bool> surveyComplete_{false};
+    std::atomic<std::uint64_t> acknowledged_{0};
     std::atomic<int> retransmissionCount_{3};
     std::atomic<int> retransmissionInterval_{2000};
     std::vector<std::jthread> threads_;

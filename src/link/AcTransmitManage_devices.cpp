@@ -42,17 +42,14 @@ bool AcTransmitManage::SendPacketMutilcast(const std::string& ip, int msgType, c
         LOG_ERROR("payload of %d bytes does not fit a datagram (msg_type %d)", dataLen, msgType);
         return false;
     }
-    bool result = false;
-    int fd = receivers_[kHeartbeat]->fd.load();
-    for (const auto& via : addresses_.Reaching(ip)) {
-        if (msgType == KORVA_APSearchApRequest) {
-            surveyComplete_ = false;
-        }
-        result =
-            SendPacketVia(fd, {via.address, via.ifindex}, payload, mac, kRequestGroup, kPortHeartbeat,
-                          static_cast<std::uint16_t>(msgType), static_cast<std::uint16_t>(dataLen), true);
+    std::vector<AdapterAddressEntry> reaching = addresses_.Reaching(ip);
+    if (reaching.empty()) {
+        return false;
     }
-    if (result && retransmit && IsRetransmittedType(msgType)) {
+    // Queued before the first send: on a fast link the answer can be handled before a later
+    // append would happen, and would then find nothing to remove.
+    std::uint64_t entryId = 0;
+    if (retransmit && IsRetransmittedType(msgType)) {
         RetransmissionEntry entry;
         entry.remaining = retransmissionCount_;
         entry.ip = ip;
@@ -61,7 +58,20 @@ bool AcTransmitManage::SendPacketMutilcast(const std::string& ip, int msgType, c
             entry.payload.assign(payload, payload + dataLen);
         }
         entry.mac = mac;
-        retransmission_.Add(std::move(entry));
+        entryId = retransmission_.Add(std::move(entry));
+    }
+    bool result = false;
+    int fd = receivers_[kHeartbeat]->fd.load();
+    for (const auto& via : reaching) {
+        if (msgType == KORVA_APSearchApRequest) {
+            surveyComplete_ = false;
+        }
+        result =
+            SendPacketVia(fd, {via.address, via.ifindex}, payload, mac, kRequestGroup, kPortHeartbeat,
+                          static_cast<std::uint16_t>(msgType), static_cast<std::uint16_t>(dataLen), true);
+    }
+    if (!result && entryId != 0) {
+        retransmission_.Withdraw(entryId);
     }
     return result;
 }
@@ -108,8 +118,10 @@ void AcTransmitManage::ManageHeartbeatPacket(const ap_packet_info& packet) {
     std::string ip = packet.sender_ip();
     std::string mac = packet.mac_text();
     LOG_INFO("SendPacketMutilcast KORVA_APHeartbeatAck ip:%s, mac:%s", ip.c_str(), mac.c_str());
-    SendPacketMutilcast(ip, KORVA_APHeartbeatAck, nullptr, 0, MacArg::Text(mac), false);
-    store_.UpdateApUpTime(mac, ip, upTime);
+    if (SendPacketMutilcast(ip, KORVA_APHeartbeatAck, nullptr, 0, MacArg::Text(mac), false)) {
+        ++acknowledged_;
+    }
+    upTimes_.Post(mac, ip, upTime);
 }
 
 void AcTransmitManage::ManageConfigPacket(const ap_packet_info& packet) {

@@ -9,9 +9,16 @@ bool IsRetransmittedType(int msgType) {
            msgType != KORVA_APHeartbeatAck && msgType != KORVA_APUnmanageRequest;
 }
 
-void RetransmissionList::Add(RetransmissionEntry entry) {
+std::uint64_t RetransmissionList::Add(RetransmissionEntry entry) {
     std::lock_guard lock(mutex_);
+    entry.id = nextId_++;
     entries_.push_back(std::move(entry));
+    return entries_.back().id;
+}
+
+void RetransmissionList::Withdraw(std::uint64_t id) {
+    std::lock_guard lock(mutex_);
+    std::erase_if(entries_, [id](const RetransmissionEntry& e) { return e.id == id; });
 }
 
 bool RetransmissionList::RemoveFirstMatch(const std::string& ip, int msgType, const std::string& macText) {

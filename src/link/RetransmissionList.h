@@ -16,6 +16,7 @@ struct RetransmissionEntry {
     int msg_type = 0;
     std::vector<std::uint8_t> payload;
     MacArg mac;
+    std::uint64_t id = 0; // given by Add
 };
 
 // Requests waiting for their answer. One pass (`Pass`) per retransmission interval re-sends each
@@ -24,7 +25,10 @@ class RetransmissionList {
 public:
     using Resend = std::function<void(const RetransmissionEntry&)>;
 
-    void Add(RetransmissionEntry entry);
+    // Returns the entry's id, for Withdraw.
+    std::uint64_t Add(RetransmissionEntry entry);
+    // Takes back an entry whose request could not be sent.
+    void Withdraw(std::uint64_t id);
     // Removes the first entry for this answer (one entry per answer). False when none matched.
     bool RemoveFirstMatch(const std::string& ip, int msgType, const std::string& macText);
     // One pass; `resend` runs under the list's lock.
@@ -34,6 +38,7 @@ public:
 private:
     mutable std::mutex mutex_;
     std::vector<RetransmissionEntry> entries_;
+    std::uint64_t nextId_ = 1;
 };
 
 // Requests that have no answer to wait for, or are answered by something else than a 9788 answer.

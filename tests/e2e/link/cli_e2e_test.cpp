@@ -2,8 +2,12 @@
 #include "SimFixture.h"
 #include "core/single_instance.h"
 
+#include <arpa/inet.h>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace cpe::e2e {
 namespace {
@@ -90,6 +94,35 @@ TEST_F(CliTest, RefusesToRunBesideARunningConsole) {
     std::string out, err;
     EXPECT_EQ(RunCli({"discover", "--loopback", "--seconds", "1", "--home", Folder()}, out, err), 4);
     EXPECT_NE(err.find("another instance is running"), std::string::npos) << err;
+}
+
+TEST_F(CliTest, SigtermEndsTheSearchWithTheSameReleaseAndList) {
+    StartSim({"--loopback", "--devices", "4", "--quiet"});
+    const char* bin = std::getenv("CPE_BIN_DIR");
+    std::string cli = std::string(bin ? bin : ".") + "/cpe-cli";
+    std::string script = "XDG_RUNTIME_DIR='" + Folder() + "' '" + cli +
+                         "' discover --loopback --seconds 60 --format json" + " --home '" + Folder() +
+                         "' >'" + PathIn("out.txt") + "' 2>/dev/null & pid=$!; sleep 1.5;" +
+                         " kill -TERM $pid; wait $pid";
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(RunCommand({"sh", "-c", script}), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_EQ(nlohmann::json::parse(Slurp(PathIn("out.txt"))).size(), 4u);
+    Events().Refresh();
+    EXPECT_EQ(Events().Count({{"dir", "rx"}, {"msg_type", 17}}), 4u);
+}
+
+TEST_F(CliTest, SocketsThatCannotBeOpenedExitWithThreeAndTheReason) {
+    int fd = socket(AF_INET, SOCK_DGRAM, 0); // no SO_REUSEADDR: nobody else may bind the port
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(9788);
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    std::string out, err;
+    EXPECT_EQ(RunCli({"discover", "--loopback", "--seconds", "1", "--home", Folder()}, out, err), 3);
+    EXPECT_NE(err.find("create socket_config fail"), std::string::npos) << err;
+    EXPECT_NE(err.find("Address already in use"), std::string::npos) << err;
+    close(fd);
 }
 
 TEST_F(CliTest, UsageErrorsExitWithTwo) {

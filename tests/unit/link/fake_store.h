@@ -17,6 +17,7 @@ public:
     std::map<std::string, ap_info_stu> rows;
     std::vector<std::string> deleted;
     int upTimeWrites = 0;
+    std::map<std::string, std::uint32_t> upTime;
     int surveyWrites = 0;
 
     bool SaveApInfo(const ap_info_stu& r) override {
@@ -25,9 +26,10 @@ public:
         status[r.mac()] = 1;
         return true;
     }
-    bool UpdateApUpTime(std::string_view, std::string_view, std::uint32_t) override {
+    bool UpdateApUpTime(std::string_view mac, std::string_view, std::uint32_t value) override {
         std::lock_guard l(mutex);
         ++upTimeWrites;
+        upTime[std::string(mac)] = value;
         return true;
     }
     bool SetApStatus(std::string_view mac, int s) override {

@@ -67,6 +67,22 @@ TEST_F(Handlers, HeartbeatOfAnUnknownDeviceIsIgnored) {
     EXPECT_EQ(store.upTimeWrites, 1);
 }
 
+TEST(UpTimeWriter, KeepsTheNewestValuePerDeviceAndWritesItBeforeStopping) {
+    test::FakeStore store;
+    UpTimeWriter writer(store);
+    writer.Start();
+    for (std::uint32_t up = 1; up <= 2000; ++up) {
+        writer.Post(kMac, "10.0.0.2", up);
+        writer.Post("02:00:00:00:00:01", "10.0.0.3", up * 2);
+    }
+    writer.Stop();
+    EXPECT_EQ(store.upTime[kMac], 2000u);
+    EXPECT_EQ(store.upTime["02:00:00:00:00:01"], 4000u);
+    EXPECT_LE(store.upTimeWrites, 4000);
+    writer.Post(kMac, "10.0.0.2", 7); // stopped: written at once
+    EXPECT_EQ(store.upTime[kMac], 7u);
+}
+
 TEST_F(Handlers, SurveyIsCompleteOnlyWithItsLastDatagram) {
     for (std::uint8_t index = 0; index < 3; ++index) {
         link.ManageConfigPacket(DevicePacket(6, kMac, "10.0.0.2", Payload(3 + 44, 0, {3, index, 1})));
