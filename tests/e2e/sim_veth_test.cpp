@@ -109,6 +109,9 @@ protected:
                   "--seed", "7", "--dump-fleet", PathIn("fleet.json"), "--time-scale", "0.05", "--tftp-port",
                   "6969", "--quiet"},
                  net_.ExecPrefix());
+        if (HasFatalFailure()) {
+            return;
+        }
         std::ifstream in(PathIn("fleet.json"));
         fleet_ = nlohmann::json::parse(in)["devices"];
         ASSERT_TRUE(console_.Open("10.77.0.1", why)) << why;
