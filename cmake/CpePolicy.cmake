@@ -20,6 +20,11 @@ if(CPE_SANITIZE)
   target_compile_options(cpe_policy INTERFACE -fsanitize=${CPE_SANITIZE} -fno-omit-frame-pointer
                                               -fno-sanitize-recover=undefined)
   target_link_options(cpe_policy INTERFACE -fsanitize=${CPE_SANITIZE})
+  # GCC's flow analysis reports false maybe-uninitialized warnings inside libstdc++ (std::regex,
+  # std::function) once sanitizers are on.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(cpe_policy INTERFACE -Wno-maybe-uninitialized)
+  endif()
 endif()
 
 # Adds a library of ours with the policy and the src/ include root.
@@ -29,3 +34,9 @@ function(cpe_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC cpe_policy ${ARG_LIBS})
 endfunction()
+
+# A fuzzing build instruments all of our code for coverage, so the fuzzers see inside the decoders.
+if(CPE_FUZZ)
+  target_compile_options(cpe_policy INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(cpe_policy INTERFACE -fsanitize=address,undefined)
+endif()

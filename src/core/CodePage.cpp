@@ -31,8 +31,8 @@ struct IconvCloser {
 
 // One iconv pass. `unitOnError` bytes of input are skipped at a sequence the target cannot take
 // (writing `replacement` when it is not 0); an incomplete sequence at the end is dropped.
-std::string Convert(const std::string& to, const std::string& from, std::string_view in, std::size_t unitOnError,
-                    char replacement) {
+std::string Convert(const std::string& to, const std::string& from, std::string_view in,
+                    std::size_t unitOnError, char replacement) {
     iconv_t raw = iconv_open(to.c_str(), from.c_str());
     if (raw == reinterpret_cast<iconv_t>(-1)) {
         return std::string(in);
@@ -106,7 +106,9 @@ std::string CodePage::ToUtf8(std::string_view text) const {
     return Convert("UTF-8", name_, text, 1, 0);
 }
 
-std::u32string CodePage::Decode(std::string_view text) const { return DecodeUtf8(ToUtf8(text)); }
+std::u32string CodePage::Decode(std::string_view text) const {
+    return DecodeUtf8(ToUtf8(text));
+}
 
 bool CodePage::IsKnown(std::string_view charset) {
     std::string name(charset);
@@ -137,7 +139,11 @@ std::u32string DecodeUtf8(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         unsigned char c = static_cast<unsigned char>(utf8[i]);
-        std::size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+        std::size_t len = c < 0x80             ? 1
+                          : (c & 0xE0) == 0xC0 ? 2
+                          : (c & 0xF0) == 0xE0 ? 3
+                          : (c & 0xF8) == 0xF0 ? 4
+                                               : 0;
         if (len == 0 || i + len > utf8.size()) {
             ++i; // stray continuation, invalid lead or cut character: skipped
             continue;

@@ -21,7 +21,8 @@ std::filesystem::path StateDir() {
         return std::filesystem::path(state) / "korva-cpe-assistant";
     }
     const char* home = std::getenv("HOME");
-    std::filesystem::path base = (home && *home) ? std::filesystem::path(home) : std::filesystem::path("/tmp");
+    std::filesystem::path base =
+        (home && *home) ? std::filesystem::path(home) : std::filesystem::path("/tmp");
     return base / ".local" / "state" / "korva-cpe-assistant";
 }
 

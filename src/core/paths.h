@@ -6,7 +6,8 @@ namespace cpe {
 
 // Where the console finds its files. The application folder holds Setting.ini, Languages/, Skin/
 // and service/; the data folder holds Logs/ and data.mdb: the application folder when it is
-// writable, else $XDG_STATE_HOME/korva-cpe-assistant. A home folder (--home) replaces the data folder, wherever it would be.
+// writable, else $XDG_STATE_HOME/korva-cpe-assistant. A home folder (--home) replaces the data folder,
+// wherever it would be.
 struct AppPaths {
     std::filesystem::path appDir;
     std::filesystem::path dataDir;

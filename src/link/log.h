@@ -27,8 +27,8 @@ void CloseLogForTests();
 
 } // namespace cpe
 
-#define CPE_LOG(level, ...)                                                                              \
-    ::cpe::WriteLog(std::source_location::current().function_name(), (level),                          \
+#define CPE_LOG(level, ...)                                                                                  \
+    ::cpe::WriteLog(std::source_location::current().function_name(), (level),                                \
                     static_cast<int>(std::source_location::current().line()), __VA_ARGS__)
 #define LOG_INFO(...) CPE_LOG(::cpe::kLogInfo, __VA_ARGS__)
 #define LOG_ERROR(...) CPE_LOG(::cpe::kLogError, __VA_ARGS__)

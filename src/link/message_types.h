@@ -11,10 +11,10 @@ inline constexpr std::size_t kHeaderSize = 16;
 inline constexpr std::size_t kMaxDatagram = 1472;
 inline constexpr std::size_t kMaxPayload = kMaxDatagram - kHeaderSize; // 1456
 
-inline constexpr std::uint16_t kPortDiscoverRecv = 9785;  // discovery answers in
-inline constexpr std::uint16_t kPortDiscoverSend = 9786;  // discovery out, device listens here
-inline constexpr std::uint16_t kPortHeartbeat = 9787;     // heartbeats in, every request out
-inline constexpr std::uint16_t kPortConfig = 9788;        // answers and reports in
+inline constexpr std::uint16_t kPortDiscoverRecv = 9785; // discovery answers in
+inline constexpr std::uint16_t kPortDiscoverSend = 9786; // discovery out, device listens here
+inline constexpr std::uint16_t kPortHeartbeat = 9787;    // heartbeats in, every request out
+inline constexpr std::uint16_t kPortConfig = 9788;       // answers and reports in
 inline constexpr const char* kRequestGroup = "239.255.255.250";
 inline constexpr const char* kLimitedBroadcast = "255.255.255.255";
 

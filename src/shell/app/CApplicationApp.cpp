@@ -1,0 +1,90 @@
+#include "shell/app/CApplicationApp.h"
+
+#include "core/paths.h"
+#include "link/log.h"
+#include "shell/app/OfflineDeviceLink.h"
+#include "shell/app/signal_bridge.h"
+#include "shell/lang/language.h"
+#include "shell/settings/Settings.h"
+#include "shell/window/CApplicationDlg.h"
+#include "store/CSqlManagement.h"
+
+namespace cpe {
+
+CApplicationApp::CApplicationApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName("cpe-assistant");
+    setApplicationVersion(CPE_VERSION);
+    setQuitOnLastWindowClosed(false); // hiding to the tray must not end the console
+}
+
+CApplicationApp::~CApplicationApp() {
+    ExitInstance();
+}
+
+int CApplicationApp::InitInstance(const AppOptions& options) {
+    // From the first moment: a signal during start-up waits in the bridge and closes the window as
+    // soon as it runs, so the shutdown is always the ordered one.
+    signals_ = new SignalBridge(this);
+    connect(signals_, &SignalBridge::terminationRequested, this, [this](int signal) {
+        LOG_INFO("signal %d: shutting down", signal);
+        if (main_) {
+            main_->done(QDialog::Accepted);
+        }
+    });
+    SetCurrentAppPaths(ResolveAppPaths(options.home.toStdString()));
+    const AppPaths& paths = CurrentAppPaths();
+    OpenLog(paths.dataDir);
+    LOG_INFO("cpe-assistant %s starting, application folder %s, data folder %s", CPE_VERSION,
+             paths.appDir.c_str(), paths.dataDir.c_str());
+
+    const std::filesystem::path lockDir =
+        options.home.isEmpty() ? SingleInstance::DefaultLockDir() : paths.dataDir;
+    if (!instance_.Acquire(lockDir)) {
+        LOG_INFO("another console is running (lock in %s); this one ends", lockDir.c_str());
+        return kExitSecondInstance;
+    }
+
+    const LanguageInfo language = LoadLanguage(paths.appDir, options.lcid);
+    LOG_INFO("language %u, pack %s", language.lcid, language.packLoaded ? language.packPath.c_str() : "none");
+
+    const Settings settings = Settings::Load(paths.appDir / "Setting.ini");
+    for (const std::string& line : settings.ignored) {
+        LOG_ERROR("Setting.ini: %s", line.c_str());
+    }
+    look_ = LookFromSettings(settings);
+    look_.versionLabel = VersionLabel(CPE_VERSION);
+    look_.appDir = paths.appDir;
+    look_.lcid = static_cast<int>(language.lcid);
+
+    const bool loopback = options.loopback || settings.loopback;
+    // The link manager takes this place when it is built in (Init with the retransmission values).
+    link_ = std::make_unique<OfflineDeviceLink>(loopback);
+    LOG_INFO("link: %s mode, retransmission %d times every %d ms", loopback ? "loopback" : "normal",
+             settings.retransmissionMax, settings.retransmissionInterval);
+
+    store_ = &CSqlManagement::GetInstance();
+    if (!store_->IsOpen()) {
+        LOG_ERROR("the device store could not be opened at %s", store_->path().c_str());
+    }
+
+    MainServices services;
+    services.link = link_.get();
+    main_ = std::make_unique<CApplicationDlg>(look_, std::move(services));
+    main_->exec();
+    LOG_INFO("main window closed");
+    ExitInstance();
+    return 0;
+}
+
+void CApplicationApp::ExitInstance() {
+    // Order: the window and its pages, then the link (it releases the devices), then the store,
+    // which deletes data.mdb when the process ends.
+    main_.reset();
+    link_.reset();
+    if (signals_) {
+        delete signals_;
+        signals_ = nullptr;
+    }
+}
+
+} // namespace cpe
