@@ -138,6 +138,9 @@ protected:
                                          "7",          "--dump-fleet", PathIn("fleet.json"),    "--quiet"};
         args.insert(args.end(), extra.begin(), extra.end());
         StartSim(args);
+        if (HasFatalFailure()) {
+            return;
+        }
         std::ifstream in(PathIn("fleet.json"));
         fleet_ = nlohmann::json::parse(in)["devices"];
         for (const auto& d : fleet_) {

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <mutex>
 #include <poll.h>
 #include <set>
 #include <sys/socket.h>
@@ -46,7 +47,10 @@ public:
         close(fd_);
     }
     bool Ok() const { return ok_; }
-    std::string Requested() const { return requested_; }
+    std::string Requested() const {
+        std::lock_guard lock(lock_);
+        return requested_;
+    }
 
 private:
     bool Wait(int fd, int ms) {
@@ -63,7 +67,10 @@ private:
             buf[1] != 1) {
             return;
         }
-        requested_ = reinterpret_cast<const char*>(buf + 2);
+        {
+            std::lock_guard lock(lock_);
+            requested_ = reinterpret_cast<const char*>(buf + 2);
+        }
         const int tid = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0); // the transfer's own port
         for (std::uint16_t block = 1; !stop_; ++block) {
             const std::size_t from = (block - 1u) * 512u;
@@ -92,6 +99,7 @@ private:
     bool ok_ = false;
     std::size_t size_;
     std::atomic<bool> stop_{false};
+    mutable std::mutex lock_;
     std::string requested_;
     std::thread thread_;
 };
@@ -109,6 +117,9 @@ protected:
                   "--seed", "7", "--dump-fleet", PathIn("fleet.json"), "--time-scale", "0.05", "--tftp-port",
                   "6969", "--quiet"},
                  net_.ExecPrefix());
+        if (HasFatalFailure()) {
+            return;
+        }
         std::ifstream in(PathIn("fleet.json"));
         fleet_ = nlohmann::json::parse(in)["devices"];
         ASSERT_TRUE(console_.Open("10.77.0.1", why)) << why;

@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
     }
     // Addresses the run adds are removed again at its end, so a namespace can host the next run.
     std::vector<std::string> added;
-    if (!AddAddresses(ifname, addrs, a.loopback ? 8 : cidr.prefix, why, &added)) {
+    if (!AddAddresses(ifname, addrs, a.loopback ? 32 : cidr.prefix, why, &added)) {
         RemoveAddresses(ifname, added);
         return Fail(why);
     }

@@ -12,8 +12,15 @@ void SimFixture::SetUp() {
     events_.SetPath(PathIn("events.jsonl"));
 }
 
+void SimFixture::StopSim() {
+    const int status = sim_.Stop();
+    if (status != -1) {
+        EXPECT_EQ(status, 0) << "cpe-sim did not end cleanly";
+    }
+}
+
 void SimFixture::TearDown() {
-    sim_.Stop();
+    StopSim();
     if (!folder_.empty() && std::getenv("CPE_KEEP_E2E") == nullptr) {
         std::error_code ec;
         std::filesystem::remove_all(folder_, ec);

@@ -20,7 +20,8 @@ protected:
     // does not report ready in time.
     void StartSim(std::vector<std::string> args, const std::vector<std::string>& prefix = {},
                   std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
-    void StopSim() { sim_.Stop(); }
+    // Stops the simulator; a run that does not end cleanly (exit status 0) fails the test.
+    void StopSim();
 
     std::string Folder() const { return folder_; }
     std::string PathIn(const std::string& name) const { return folder_ + "/" + name; }

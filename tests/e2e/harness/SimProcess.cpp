@@ -61,6 +61,7 @@ bool SimProcess::Start(const std::vector<std::string>& args, std::chrono::millis
     close(errFd);
     stdout_ = out[0];
     std::string seen;
+    bool ended = false;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < deadline) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -72,7 +73,8 @@ bool SimProcess::Start(const std::vector<std::string>& args, std::chrono::millis
         char buf[256];
         const ssize_t n = read(stdout_, buf, sizeof buf);
         if (n <= 0) {
-            break; // the child closed its output: it ended
+            ended = true; // the child closed its output: it ended
+            break;
         }
         seen.append(buf, static_cast<std::size_t>(n));
         if (seen.find("ready\n") != std::string::npos) {
@@ -82,9 +84,10 @@ bool SimProcess::Start(const std::vector<std::string>& args, std::chrono::millis
     std::ifstream err(stderrPath_);
     std::stringstream text;
     text << err.rdbuf();
-    why = "cpe-sim did not report ready within " + std::to_string(timeout.count()) +
-          " ms; stderr: " + text.str();
-    Stop();
+    const int status = Stop();
+    why = (ended ? "cpe-sim ended before it was ready (status " + std::to_string(status) + ")"
+                 : "cpe-sim did not report ready within " + std::to_string(timeout.count()) + " ms") +
+          "; stderr: " + text.str();
     return false;
 }
 
