@@ -70,6 +70,9 @@ public:
     bool GetOtherApInfo(std::string_view mac, config_otherwl_basic& record);
 
 private:
+    // Tests read the file through the store's own connection (it holds the file exclusively).
+    friend class CSqlManagementPeer;
+
     // The lock for one operation; statements the operation used are reset when it ends, so no
     // read stays open between operations.
     class Operation {
@@ -95,6 +98,11 @@ private:
     // The cached statement for `sql`, reset and ready to bind; nullptr when it does not prepare.
     // Call with the lock held and the connection open.
     SqliteStatement* Statement(const std::string& sql);
+    struct ListPage;
+    bool ReadPageByOffset(const std::string& column, bool ascending, int pageSize, std::int64_t first,
+                          ListPage& page);
+    bool ReadPageOfMatches(const std::string& column, const std::string& pattern, bool ascending,
+                           int pageSize, std::int64_t first, ListPage& page);
     bool SaveOtherApEntry(int packetCount, int packetId, int icount, const std::uint8_t* entry);
 };
 

@@ -25,6 +25,13 @@ std::string OrderBy(const std::string& column, const char* table, bool ascending
 
 } // namespace
 
+// One list page and the counts over all matching rows.
+struct CSqlManagement::ListPage {
+    std::int64_t rows = 0;
+    std::int64_t online = 0;
+    std::vector<ap_info_stu> records;
+};
+
 bool CSqlManagement::GetApInfoList(int sortKey, std::string_view search, int pageSize, int page,
                                    bool ascending, std::vector<ap_info_stu>& list, int& pageCount,
                                    int& onlineCount) {
@@ -33,45 +40,86 @@ bool CSqlManagement::GetApInfoList(int sortKey, std::string_view search, int pag
         LOG_ERROR("no device list for sort key %d and page size %d", sortKey, pageSize);
         return false;
     }
-    std::string filter = search.empty() ? std::string() : kSearchFilter;
-    std::string pattern = "%" + std::string(search) + "%";
-    std::string countSql = "SELECT count(*),total(ap_status<>0) FROM ap_info" + filter;
-    std::string pageSql = "SELECT " + store_rows::ApInfoReadColumns() + " FROM ap_info" + filter +
-                          OrderBy(column, "ap_info.", ascending) + " LIMIT ?2 OFFSET ?3";
-    // Rows of page p are the matching rows p*size-size .. p*size-1 of the sorted list.
-    std::int64_t first = (static_cast<std::int64_t>(page) - 1) * pageSize;
-
+    // Page p holds the matching rows (p-1)*size .. p*size-1 of the sorted list; p < 1 holds none.
+    std::int64_t first = page >= 1 ? (static_cast<std::int64_t>(page) - 1) * pageSize : -1;
+    ListPage result;
     Operation op(*this);
     if (!db_.IsOpen()) {
         return false;
     }
-    SqliteStatement* count = Statement(countSql);
-    if (!count || (!search.empty() && !count->BindText(1, pattern)) ||
-        count->Next() != SqliteStatement::Step::Row) {
+    bool ok = search.empty() ? ReadPageByOffset(column, ascending, pageSize, first, result)
+                             : ReadPageOfMatches(column, "%" + std::string(search) + "%", ascending, pageSize,
+                                                 first, result);
+    if (!ok) {
         return false;
     }
-    std::int64_t rows = count->ColumnInt(0);
-    auto online = static_cast<std::int64_t>(count->ColumnDouble(1));
+    pageCount = static_cast<int>(result.rows / pageSize + (result.rows % pageSize != 0 ? 1 : 0));
+    onlineCount += static_cast<int>(result.online);
+    list.insert(list.end(), result.records.begin(), result.records.end());
+    return true;
+}
 
-    std::vector<ap_info_stu> pageRows;
-    if (page >= 1 && first < rows) {
-        SqliteStatement* s = Statement(pageSql);
-        if (!s || (!search.empty() && !s->BindText(1, pattern)) || !s->BindInt(2, pageSize) ||
-            !s->BindInt(3, first)) {
-            return false;
-        }
-        SqliteStatement::Step step;
-        while ((step = s->Next()) == SqliteStatement::Step::Row) {
-            store_rows::ReadApInfoRow(*s, pageRows.emplace_back());
-        }
-        if (step == SqliteStatement::Step::Error) {
-            LOG_ERROR("%s", s->LastError().c_str());
-            return false;
+// Every row matches: the counts come from the status index, the page from LIMIT/OFFSET (the
+// address and name orders walk their indexes).
+bool CSqlManagement::ReadPageByOffset(const std::string& column, bool ascending, int pageSize,
+                                      std::int64_t first, ListPage& page) {
+    SqliteStatement* count = Statement("SELECT count(*),total(ap_status<>0) FROM ap_info");
+    if (!count || count->Next() != SqliteStatement::Step::Row) {
+        return false;
+    }
+    page.rows = count->ColumnInt(0);
+    page.online = static_cast<std::int64_t>(count->ColumnDouble(1));
+    if (first < 0 || first >= page.rows) {
+        return true;
+    }
+    SqliteStatement* s = Statement("SELECT " + store_rows::ApInfoReadColumns() + " FROM ap_info" +
+                                   OrderBy(column, "ap_info.", ascending) + " LIMIT ?1 OFFSET ?2");
+    if (!s || !s->BindInt(1, pageSize) || !s->BindInt(2, first)) {
+        return false;
+    }
+    SqliteStatement::Step step;
+    while ((step = s->Next()) == SqliteStatement::Step::Row) {
+        store_rows::ReadApInfoRow(*s, page.records.emplace_back());
+    }
+    if (step == SqliteStatement::Step::Error) {
+        LOG_ERROR("%s", s->LastError().c_str());
+    }
+    return step == SqliteStatement::Step::Done;
+}
+
+// A search: one pass of the filter yields the sorted IDs and statuses of all matches, which give
+// both counts; only the rows of the page are then read in full.
+bool CSqlManagement::ReadPageOfMatches(const std::string& column, const std::string& pattern, bool ascending,
+                                       int pageSize, std::int64_t first, ListPage& page) {
+    // "+" keeps the planner on one scan of the table rather than an index walk with a row lookup
+    // per entry; the matches are few enough to sort.
+    SqliteStatement* s = Statement("SELECT ID,ap_status FROM ap_info" + std::string(kSearchFilter) +
+                                   OrderBy("+" + column, "ap_info.", ascending));
+    if (!s || !s->BindText(1, pattern)) {
+        return false;
+    }
+    std::vector<std::int64_t> ids;
+    SqliteStatement::Step step;
+    while ((step = s->Next()) == SqliteStatement::Step::Row) {
+        std::int64_t index = page.rows++;
+        page.online += s->ColumnInt(1) != 0;
+        if (first >= 0 && index >= first && index < first + pageSize) {
+            ids.push_back(s->ColumnInt(0));
         }
     }
-    pageCount = static_cast<int>(rows / pageSize + (rows % pageSize != 0 ? 1 : 0));
-    onlineCount += static_cast<int>(online);
-    list.insert(list.end(), pageRows.begin(), pageRows.end());
+    if (step == SqliteStatement::Step::Error) {
+        LOG_ERROR("%s", s->LastError().c_str());
+        return false;
+    }
+    SqliteStatement* row =
+        Statement("SELECT " + store_rows::ApInfoReadColumns() + " FROM ap_info WHERE ID=?1");
+    for (std::int64_t id : ids) {
+        if (!row || !row->BindInt(1, id) || row->Next() != SqliteStatement::Step::Row) {
+            return false;
+        }
+        store_rows::ReadApInfoRow(*row, page.records.emplace_back());
+        row->Reset();
+    }
     return true;
 }
 

@@ -69,6 +69,14 @@ std::string SqliteStatement::ColumnText(int column) const {
                 : std::string();
 }
 
+int SqliteStatement::ColumnCount() const {
+    return sqlite3_column_count(stmt_);
+}
+
+bool SqliteStatement::ColumnIsNull(int column) const {
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
 void SqliteStatement::Reset() {
     sqlite3_reset(stmt_);
 }

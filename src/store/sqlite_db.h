@@ -32,6 +32,8 @@ public:
     std::int64_t ColumnInt(int column) const;
     double ColumnDouble(int column) const;
     std::string ColumnText(int column) const;
+    int ColumnCount() const;
+    bool ColumnIsNull(int column) const;
     // Ready for the next run; bindings are kept until rebound.
     void Reset();
     const std::string& LastError() const { return error_; }

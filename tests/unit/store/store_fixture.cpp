@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace cpe::test {
 
@@ -60,29 +59,36 @@ StoreFixture::StoreFixture() {
         std::make_unique<CSqlManagement>(dir.path(), [this](const std::string& m) { notes.push_back(m); });
 }
 
-std::vector<std::string> QueryFile(const std::filesystem::path& path, const std::string& sql) {
-    std::vector<std::string> rows;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        ADD_FAILURE() << "cannot open " << path;
-        sqlite3_close(db);
+} // namespace cpe::test
+
+namespace cpe {
+
+class CSqlManagementPeer {
+public:
+    static std::vector<std::string> Query(CSqlManagement& store, const std::string& sql) {
+        std::vector<std::string> rows;
+        CSqlManagement::Operation op(store);
+        SqliteStatement* s = store.Statement(sql);
+        if (!s) {
+            ADD_FAILURE() << store.db_.LastError();
+            return rows;
+        }
+        while (s->Next() == SqliteStatement::Step::Row) {
+            std::string row;
+            for (int i = 0; i < s->ColumnCount(); ++i) {
+                row += (i ? "|" : "") + (s->ColumnIsNull(i) ? std::string("NULL") : s->ColumnText(i));
+            }
+            rows.push_back(row);
+        }
         return rows;
     }
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-        ADD_FAILURE() << sqlite3_errmsg(db);
-    }
-    while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
-        std::string row;
-        for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-            const unsigned char* text = sqlite3_column_text(stmt, i);
-            row += (i ? "|" : "") + std::string(text ? reinterpret_cast<const char*>(text) : "NULL");
-        }
-        rows.push_back(row);
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return rows;
+};
+
+namespace test {
+
+std::vector<std::string> QueryStore(CSqlManagement& store, const std::string& sql) {
+    return CSqlManagementPeer::Query(store, sql);
 }
 
-} // namespace cpe::test
+} // namespace test
+} // namespace cpe

@@ -35,8 +35,7 @@ struct StoreFixture {
     StoreFixture();
 };
 
-// Rows of a statement run through a second connection on the store's file, each row's columns
-// joined by '|'.
-std::vector<std::string> QueryFile(const std::filesystem::path& path, const std::string& sql);
+// Rows of a statement run on the store's connection, each row's columns joined by '|'.
+std::vector<std::string> QueryStore(CSqlManagement& store, const std::string& sql);
 
 } // namespace cpe::test

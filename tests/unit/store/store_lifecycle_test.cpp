@@ -8,13 +8,12 @@
 namespace cpe {
 namespace {
 
-using test::QueryFile;
 using test::TempDir;
 
-std::vector<std::string> Names(const std::filesystem::path& db, const std::string& table) {
+std::vector<std::string> Names(CSqlManagement& db, const std::string& table) {
     std::vector<std::string> names;
     for (const std::string& row :
-         QueryFile(db, "SELECT name, type FROM pragma_table_info('" + table + "')")) {
+         test::QueryStore(db, "SELECT name, type FROM pragma_table_info('" + table + "')")) {
         names.push_back(row);
     }
     return names;
@@ -50,7 +49,7 @@ TEST(StoreLifecycleTest, LeftoverFileIsReplacedByAFreshDatabase) {
         EXPECT_EQ(st.st_mode & 0777, 0600u);
 
         EXPECT_EQ(
-            Names(file, "ap_info"),
+            Names(store, "ap_info"),
             Expected("IDC macT ap_typeL ap_type_strT ap_statusL ap_status_strT work_modeL work_mode_strT "
                      "mode_btn_statusL up_timeL up_time_strT ip_modeL ip_numD ipT ip_maskT ip_gatewayT "
                      "ip_dns1T ip_dns2T ap_nameT versionT restart_enL restart_typeL restart_timeL "
@@ -64,11 +63,12 @@ TEST(StoreLifecycleTest, LeftoverFileIsReplacedByAFreshDatabase) {
                      "bridge_macT bridge_channelL bridge_ssidT vlan_enL vlan_idL vlan_id_wlanL "
                      "vlan_id_lanL bridge_transparentL bridge_transparent_strT tdmaEnL tdmaEn_strT "
                      "vlan_pvidL vlan_id_lan3L vlan_id_lan4L wl_dfsL trunk_portL vlan_id_lan2L"));
-        EXPECT_EQ(Names(file, "ap_other_info"),
+        EXPECT_EQ(Names(store, "ap_other_info"),
                   Expected("IDC packet_countL packet_idL icountL macT ssidT signalL channelL secure_modeL "
                            "exchannelL bandwidthL"));
-        EXPECT_EQ(QueryFile(file, "SELECT tbl_name FROM sqlite_master WHERE type='index' AND sql LIKE "
-                                  "'%UNIQUE%(mac)' ORDER BY tbl_name"),
+        EXPECT_EQ(test::QueryStore(store,
+                                   "SELECT tbl_name FROM sqlite_master WHERE type='index' AND sql LIKE "
+                                   "'%UNIQUE%(mac)' ORDER BY tbl_name"),
                   (std::vector<std::string>{"ap_info", "ap_other_info"}));
 
         std::vector<ap_info_stu> list;

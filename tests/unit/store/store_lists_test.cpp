@@ -69,22 +69,36 @@ TEST_F(StoreListsTest, PagesCountAndOnlineCountCoverAllMatchingRows) {
 }
 
 // Pages of every sort key and direction are consecutive slices of one sorted list, with ties in
-// the order the devices were first stored (reversed when descending).
+// the order the devices were first stored (reversed when descending); a search keeps that order.
 TEST_F(StoreListsTest, PagesAreSlicesOfOneStableSortedList) {
     AddDevices(23);
     for (int key = 0; key <= 13; ++key) {
         for (bool ascending : {true, false}) {
             Page all = List(key, "", 1000, 1, ascending);
             ASSERT_EQ(all.macs.size(), 23u);
-            std::vector<std::string> joined;
-            for (int page = 1; page <= 4; ++page) {
-                Page p = List(key, "", 7, page, ascending);
-                EXPECT_EQ(p.pages, 4);
-                joined.insert(joined.end(), p.macs.begin(), p.macs.end());
-            }
-            EXPECT_EQ(joined, all.macs) << "key " << key << (ascending ? " asc" : " desc");
             std::vector<std::string> reversed(all.macs.rbegin(), all.macs.rend());
             EXPECT_EQ(List(key, "", 1000, 1, !ascending).macs, reversed) << "key " << key;
+            // "dev-1" is in the names dev-1 and dev-10 .. dev-19 only.
+            std::vector<std::string> matching;
+            for (const std::string& mac : all.macs) {
+                int n = std::stoi(mac.substr(12, 2), nullptr, 16) * 256 +
+                        std::stoi(mac.substr(15, 2), nullptr, 16);
+                if (n == 1 || (n >= 10 && n <= 19)) {
+                    matching.push_back(mac);
+                }
+            }
+            for (auto [search, expected] : {std::pair{"", &all.macs}, {"dev-1", &matching}}) {
+                std::vector<std::string> joined;
+                int pageCount = static_cast<int>((expected->size() + 6) / 7);
+                for (int page = 1; page <= pageCount + 1; ++page) {
+                    Page p = List(key, search, 7, page, ascending);
+                    EXPECT_EQ(p.pages, pageCount);
+                    EXPECT_EQ(p.online, static_cast<int>(expected->size()));
+                    joined.insert(joined.end(), p.macs.begin(), p.macs.end());
+                }
+                EXPECT_EQ(joined, *expected)
+                    << "key " << key << (ascending ? " asc" : " desc") << " '" << search << "'";
+            }
         }
     }
     // Key 10 (transparent bridge): every device has the same value, so the order is the stored order.

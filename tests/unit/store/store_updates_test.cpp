@@ -8,14 +8,13 @@ namespace {
 
 using test::DeviceMac;
 using test::MakeDevice;
-using test::QueryFile;
 
 class StoreUpdatesTest : public ::testing::Test {
 protected:
     test::StoreFixture f;
     CSqlManagement& store = *f.store;
 
-    std::vector<std::string> Rows(const std::string& sql) { return QueryFile(store.path(), sql); }
+    std::vector<std::string> Rows(const std::string& sql) { return test::QueryStore(store, sql); }
     std::string Row(const std::string& sql) {
         std::vector<std::string> rows = Rows(sql);
         return rows.empty() ? "<none>" : rows.front();
