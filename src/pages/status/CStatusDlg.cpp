@@ -245,8 +245,8 @@ void CStatusDlg::OnSearchClicked() {
 void CStatusDlg::OnScanMacClicked() {
     if (form_->OnScanMacClicked()) {
         ScanMacDlg dialog(look_, messages(), this);
-        if (RunDialog(dialog) == QDialog::Accepted && dialog.result()) {
-            form_->StartMacScan(*dialog.result());
+        if (RunDialog(dialog) == QDialog::Accepted && dialog.mac()) {
+            form_->StartMacScan(*dialog.mac());
         }
     }
     SyncView();

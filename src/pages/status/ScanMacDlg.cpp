@@ -53,8 +53,8 @@ void ScanMacDlg::OnTextChanged(int index, const QString& text) {
 }
 
 void ScanMacDlg::OnOk() {
-    result_ = form_.Accept();
-    if (result_) {
+    mac_ = form_.Accept();
+    if (mac_) {
         accept();
     }
 }

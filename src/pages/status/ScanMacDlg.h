@@ -21,14 +21,14 @@ public:
 
     QLineEdit* field(int index) const { return fields_.at(static_cast<std::size_t>(index)); }
     CTButtonPicture* okButton() const { return ok_; }
-    const std::optional<MacBytes>& result() const { return result_; }
+    const std::optional<MacBytes>& mac() const { return mac_; }
     void OnOk();
 
 private:
     ScanMacForm form_;
     std::array<QLineEdit*, ScanMacForm::kFieldCount> fields_{};
     CTButtonPicture* ok_ = nullptr;
-    std::optional<MacBytes> result_;
+    std::optional<MacBytes> mac_;
 
     void OnTextChanged(int index, const QString& text);
 };
