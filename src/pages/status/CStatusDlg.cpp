@@ -65,7 +65,11 @@ CStatusDlg::CStatusDlg(const ShellLook& look, StatusPageServices services, CChil
 }
 
 CStatusDlg::~CStatusDlg() {
-    form_.reset(); // stops and joins the workers while the timers still exist
+    // The grid reads the form until it is gone; the form's workers stop while the timers exist.
+    grid_->setModel(nullptr);
+    delete model_;
+    model_ = nullptr;
+    form_.reset();
 }
 
 IOperatorMessages& CStatusDlg::messages() {

@@ -21,7 +21,8 @@ int DeviceListModel::columnCount(const QModelIndex& parent) const {
 }
 
 const DeviceRow* DeviceListModel::Row(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+    if (!index.isValid() ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return nullptr;
     }
     return &form_.rows()[static_cast<std::size_t>(index.row())];

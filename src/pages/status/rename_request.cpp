@@ -2,6 +2,7 @@
 
 #include "core/CodePage.h"
 #include "link/text_rules.h"
+#include "pages/status/report_request.h"
 
 #include <algorithm>
 
@@ -29,6 +30,7 @@ void SendRename(IStatusLink& link, const std::string& ip, const std::string& mac
                 const std::string& utf8Name) {
     const RenamePayload payload = BuildRenamePayload(RenameWireName(utf8Name));
     link.SendPacketMutilcast(ip, kDeviceNameRequest, payload, mac, true);
+    RequestReport(link, ip, mac);
 }
 
 } // namespace cpe

@@ -26,7 +26,7 @@ RenamePayload BuildRenamePayload(std::string_view wireName);
 // text, as UTF-8 when it holds a Chinese character, at most 32 bytes and never a cut character.
 std::string RenameWireName(const std::string& utf8Name);
 
-// The rename worker's send, with retransmission.
+// The rename worker: the request with retransmission, then a report request for the new name.
 void SendRename(IStatusLink& link, const std::string& ip, const std::string& mac,
                 const std::string& utf8Name);
 

@@ -1,6 +1,7 @@
 #include "pages/status/switch_request.h"
 
 #include "link/log.h"
+#include "pages/status/report_request.h"
 #include "store/vocabulary.h"
 
 namespace cpe {
@@ -46,6 +47,9 @@ int SendSwitchRequests(IStatusLink& link, SwitchKind kind, const std::vector<Sel
     } else {
         LOG_INFO("SendPacketMutilcast KORVA_APTdMaenRequest data_len:%d, count:%d",
                  static_cast<int>(kSwitchPayloadSize), sent);
+    }
+    for (int i = 0; i < sent; ++i) {
+        RequestReport(link, queue[static_cast<std::size_t>(i)].ip, queue[static_cast<std::size_t>(i)].mac);
     }
     return sent;
 }

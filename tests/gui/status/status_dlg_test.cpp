@@ -110,7 +110,7 @@ TEST_F(StatusDlgTest, WebLinkRenameAndTicks) {
 
     EXPECT_TRUE(page->model()->setData(Cell(0, 2), "roof"));
     page->form().renameWorker().Join();
-    ASSERT_EQ(link.sent().size(), 1u);
+    ASSERT_EQ(link.sent().size(), 2u);
     EXPECT_EQ(link.sent()[0].type, 8);
     EXPECT_EQ(Cell(0, 2).data().toString(), "roof");
     EXPECT_TRUE(page->timers().isActive(2000));
@@ -182,7 +182,7 @@ TEST_F(StatusDlgTest, SetBridgeSendsOnlyToEligibleDevices) {
     page->OnSwitchClicked(SwitchKind::TransparentBridge);
     page->form().switchWorker(SwitchKind::TransparentBridge).Join();
     const auto sent = link.sent();
-    ASSERT_EQ(sent.size(), 1u);
+    ASSERT_EQ(sent.size(), 2u); // type 18, then the report request
     EXPECT_EQ(sent[0].type, 18);
     EXPECT_EQ(sent[0].mac, "00:11:22:33:00:02");
     EXPECT_EQ(sent[0].payload[0], 1);

@@ -236,7 +236,10 @@ TEST_F(StatusPageTest, RenameRulesAndRequest) {
     EXPECT_EQ(page.EndRename(0, "机房 1", shown), StatusPageForm::RenameResult::Sent);
     page.renameWorker().Join();
     const auto sent = link.sent();
-    ASSERT_EQ(sent.size(), 1u);
+    ASSERT_EQ(sent.size(), 2u); // the name, then a report request so the store gets the new name
+    EXPECT_EQ(sent[1].type, 2);
+    EXPECT_TRUE(sent[1].payload.empty());
+    EXPECT_EQ(sent[1].mac, sent[0].mac);
     EXPECT_EQ(sent[0].type, 8);
     EXPECT_EQ(sent[0].ip, "10.0.0.2");
     EXPECT_EQ(sent[0].mac, "00:11:22:33:00:01");

@@ -54,8 +54,10 @@ TEST_F(SwitchFormTest, DisableSendsSixteenZeroBytesToEveryQueuedDevice) {
     form.Save();
     worker.Join();
     const auto sent = link.sent();
-    ASSERT_EQ(sent.size(), 2u);
-    for (std::size_t i = 0; i < sent.size(); ++i) {
+    ASSERT_EQ(sent.size(), 4u); // the switch to each device, then a report request to each
+    EXPECT_EQ(sent[2].type, 2);
+    EXPECT_EQ(sent[3].mac, queue[1].mac);
+    for (std::size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(sent[i].type, 18);
         EXPECT_EQ(sent[i].ip, queue[i].ip);
         EXPECT_EQ(sent[i].mac, queue[i].mac);
@@ -71,7 +73,7 @@ TEST_F(SwitchFormTest, AirslotOpensWithTheDevicesValueAndSavesItUnchanged) {
     form.Save();
     worker.Join();
     const auto sent = link.sent();
-    ASSERT_EQ(sent.size(), 2u);
+    ASSERT_EQ(sent.size(), 4u);
     std::vector<std::uint8_t> expected(16, 0);
     expected[1] = 1;
     EXPECT_EQ(sent[0].type, 19);
