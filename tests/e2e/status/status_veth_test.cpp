@@ -101,7 +101,13 @@ TEST_F(StatusVethTest, MacScanFindsADeviceOutsideEveryLocalSubnet) {
         dialog.OnOk();
         return dialog.result();
     };
+    // The raw frame is addressed to the device's MAC; the simulator's end of the pair takes that
+    // MAC, as the device's own interface would have it.
+    ASSERT_EQ(RunCommand({"ip", "netns", "exec", pair.Name(), "ip", "link", "set", "dev", pair.InterfaceB(),
+                          "address", mac}),
+              0);
     Events().Refresh();
+    const std::size_t answersBefore = Events().Count({{"dir", "tx"}, {"msg_type", 1}});
     const std::size_t discoveriesBefore = Events().Count({{"dir", "rx"}, {"port", 9786}});
     page->OnScanMacClicked();
     ASSERT_FALSE(page->form().idle());
@@ -109,6 +115,7 @@ TEST_F(StatusVethTest, MacScanFindsADeviceOutsideEveryLocalSubnet) {
         TickUntil([&] { return list().rows().size() == 1 && list().rows()[0].cells[5] == mac; }, 30s, 300ms));
     Events().Refresh();
     EXPECT_GT(Events().Count({{"dir", "rx"}, {"port", 9786}}), discoveriesBefore);
+    EXPECT_GT(Events().Count({{"dir", "tx"}, {"msg_type", 1}}), answersBefore);
     page->OnScanMacClicked(); // Stop
     EXPECT_TRUE(page->form().idle());
 }
