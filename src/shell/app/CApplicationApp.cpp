@@ -3,6 +3,7 @@
 #include "core/paths.h"
 #include "link/AcTransmitManage.h"
 #include "link/log.h"
+#include "pages/status/status_page_factory.h"
 #include "shell/app/LinkDeviceLink.h"
 #include "shell/app/StoreDeviceList.h"
 #include "shell/app/signal_bridge.h"
@@ -95,9 +96,16 @@ int CApplicationApp::InitInstance(const AppOptions& options) {
     link_ = std::make_unique<LinkDeviceLink>(*manager_);
     devices_ = std::make_unique<StoreDeviceList>(*store_);
 
+    statusLink_ = std::make_unique<StatusLinkAdapter>(*manager_);
+    statusStore_ = std::make_unique<StatusStoreAdapter>(*store_);
+
     MainServices services;
     services.link = link_.get();
     services.devices = devices_.get();
+    StatusPageServices statusServices;
+    statusServices.link = statusLink_.get();
+    statusServices.store = statusStore_.get();
+    services.pages = WithStatusPage(look_, std::move(statusServices));
     main_ = std::make_unique<CApplicationDlg>(look_, std::move(services));
     main_->exec();
     LOG_INFO("main window closed");
@@ -110,6 +118,8 @@ void CApplicationApp::ExitInstance() {
     // which deletes data.mdb when the process ends.
     main_.reset();
     devices_.reset();
+    statusStore_.reset();
+    statusLink_.reset();
     link_.reset();
     if (manager_) {
         manager_->Shutdown(); // type 17 to every managed device, threads joined

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/status/StatusLinkAdapter.h"
 #include "shell/app/app_options.h"
 #include "shell/app/single_instance.h"
 #include "shell/window/ShellLook.h"
@@ -42,6 +43,8 @@ private:
     AcTransmitManage* manager_ = nullptr;
     std::unique_ptr<IDeviceLink> link_;
     std::unique_ptr<IDeviceList> devices_;
+    std::unique_ptr<StatusLinkAdapter> statusLink_;
+    std::unique_ptr<StatusStoreAdapter> statusStore_;
     CSqlManagement* store_ = nullptr;
     std::unique_ptr<CApplicationDlg> main_;
     SignalBridge* signals_ = nullptr;

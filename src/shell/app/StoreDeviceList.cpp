@@ -12,7 +12,7 @@ QString Q(const std::string& utf8) {
 
 } // namespace
 
-bool StoreDeviceList::ReadPage(const QString& search, int pageSize, int page, std::vector<DeviceRow>& rows,
+bool StoreDeviceList::ReadPage(const QString& search, int pageSize, int page, std::vector<StandInRow>& rows,
                                int& pageCount, int& onlineCount) {
     std::vector<ap_info_stu> list;
     rows.clear();
@@ -23,7 +23,7 @@ bool StoreDeviceList::ReadPage(const QString& search, int pageSize, int page, st
     }
     int serial = (std::max(1, page) - 1) * pageSize;
     for (const ap_info_stu& d : list) {
-        DeviceRow row;
+        StandInRow row;
         row.online = d.ap_status() != 0;
         const int type = d.ap_type();
         row.cells = {QString::number(++serial),

@@ -11,7 +11,7 @@ class CSqlManagement;
 class StoreDeviceList : public IDeviceList {
 public:
     explicit StoreDeviceList(CSqlManagement& store) : store_(store) {}
-    bool ReadPage(const QString& search, int pageSize, int page, std::vector<DeviceRow>& rows, int& pageCount,
+    bool ReadPage(const QString& search, int pageSize, int page, std::vector<StandInRow>& rows, int& pageCount,
                   int& onlineCount) override;
 
 private:

@@ -205,7 +205,7 @@ void CPlaceholderPage::RefreshList() {
     if (!grid_ || !services_.devices) {
         return;
     }
-    std::vector<DeviceRow> rows;
+    std::vector<StandInRow> rows;
     int pageCount = 0;
     int online = 0;
     const int size = pageSize_->currentData().toInt();

@@ -8,7 +8,7 @@ namespace cpe {
 // One device of a list page, as shown: the texts of the grid columns after the check cell
 // (serial, name, type, IP, MAC, work mode, SSID, channel, version, transparent bridge, AIRSLOT,
 // up-time) and whether it is online.
-struct DeviceRow {
+struct StandInRow {
     std::vector<QString> cells;
     bool online = false;
 };
@@ -19,7 +19,7 @@ public:
     virtual ~IDeviceList() = default;
     // One list page (from 1) of pageSize devices matching the search text; false when the store
     // cannot be read.
-    virtual bool ReadPage(const QString& search, int pageSize, int page, std::vector<DeviceRow>& rows,
+    virtual bool ReadPage(const QString& search, int pageSize, int page, std::vector<StandInRow>& rows,
                           int& pageCount, int& onlineCount) = 0;
 };
 

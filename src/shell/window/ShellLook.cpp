@@ -1,6 +1,7 @@
 #include "shell/window/ShellLook.h"
 
 #include "shell/forms/skin_files.h"
+#include "shell/lang/language.h"
 #include "shell/settings/Settings.h"
 #include "shell/widgets/skin_assets.h"
 
@@ -24,6 +25,10 @@ QFont ShellLook::GridFont() const {
 }
 QFont ShellLook::GridTitleFont() const {
     return SkinFont(fontName, gridTitleFontHeight, gridTitleFontWeight);
+}
+
+QString Tr(const char* key) {
+    return QString::fromStdString(TranslateText(key));
 }
 
 QString VersionLabel(const QString& version) {

@@ -58,6 +58,10 @@ ShellLook LookFromSettings(const Settings& settings);
 // The "V%s" label from a dotted version; missing parts count as 0 ("1.0.0" gives "V1.0.0.0").
 QString VersionLabel(const QString& version);
 
+// The operator text for a lookup key, for Qt widgets. Literal keys passed here are checked
+// against the Chinese pack like those passed to TranslateText.
+QString Tr(const char* key);
+
 // A UTF-8 text (the language lookup's result) as a QString.
 inline QString Qs(const std::string& text) {
     return QString::fromStdString(text);

@@ -81,10 +81,12 @@ bool ReadLiteral(std::string_view source, std::size_t pos, std::string& out) {
     return false;
 }
 
-// Every literal given to the lookup, or marked with CPE_TR, in a C++ source text.
+// Every literal given to the lookup (TranslateText, or Tr in Qt views), or marked with CPE_TR, in a
+// C++ source text.
 std::vector<std::string> TranslatedLiterals(std::string_view source) {
     std::vector<std::string> literals;
-    for (const std::string_view name : {std::string_view("TranslateText"), std::string_view("CPE_TR")}) {
+    for (const std::string_view name :
+         {std::string_view("TranslateText"), std::string_view("CPE_TR"), std::string_view("Tr")}) {
         for (std::size_t at = source.find(name); at != std::string_view::npos;
              at = source.find(name, at + 1)) {
             const std::size_t after = at + name.size();
