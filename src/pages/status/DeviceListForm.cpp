@@ -69,15 +69,15 @@ void DeviceListForm::OnHeaderClicked(int column) {
     if (column < 0 || column >= static_cast<int>(columns_.size())) {
         return;
     }
-    const ListColumn& spec = columns_[static_cast<std::size_t>(column)];
-    if (spec.field == CellField::Check) {
+    const ListColumn& columnDef = columns_[static_cast<std::size_t>(column)];
+    if (columnDef.field == CellField::Check) {
         allSelected_ = !allSelected_;
         for (DeviceRow& row : rows_) {
             row.ticked = allSelected_;
         }
         return;
     }
-    if (spec.sortKey == kNoSortKey) {
+    if (columnDef.sortKey == kNoSortKey) {
         return;
     }
     UpdateListData(1, nextAscending_, column, searchText_);

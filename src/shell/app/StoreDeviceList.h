@@ -11,8 +11,8 @@ class CSqlManagement;
 class StoreDeviceList : public IDeviceList {
 public:
     explicit StoreDeviceList(CSqlManagement& store) : store_(store) {}
-    bool ReadPage(const QString& search, int pageSize, int page, std::vector<StandInRow>& rows, int& pageCount,
-                  int& onlineCount) override;
+    bool ReadPage(const QString& search, int pageSize, int page, std::vector<StandInRow>& rows,
+                  int& pageCount, int& onlineCount) override;
 
 private:
     static constexpr int kSortByIp = 4;
