@@ -58,10 +58,13 @@ int CApplicationApp::InitInstance(const AppOptions& options) {
     LOG_INFO("cpe-assistant %s starting, application folder %s, data folder %s", CPE_VERSION,
              paths.appDir.c_str(), paths.dataDir.c_str());
 
-    const std::filesystem::path lockDir =
-        options.home.isEmpty() ? SingleInstance::DefaultLockDir() : paths.dataDir;
-    if (!instance_.Acquire(lockDir)) {
-        LOG_INFO("another console is running (lock in %s); this one ends", lockDir.c_str());
+    // The same lock as cpe-cli's; with --home it lives in that folder, so tests never meet a
+    // running console.
+    instance_ = std::make_unique<SingleInstanceLock>(options.home.isEmpty() ? std::filesystem::path()
+                                                                            : paths.dataDir);
+    if (!instance_->Acquire()) {
+        LOG_INFO("another console is running (lock %s: %s); this one ends", instance_->path().c_str(),
+                 instance_->error().c_str());
         return kExitSecondInstance;
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/single_instance.h"
 #include "pages/status/StatusLinkAdapter.h"
 #include "shell/app/app_options.h"
-#include "shell/app/single_instance.h"
 #include "shell/window/ShellLook.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ private:
     void ExitInstance();
 
     ShellLook look_;
-    SingleInstance instance_;
+    std::unique_ptr<SingleInstanceLock> instance_;
     AcTransmitManage* manager_ = nullptr;
     std::unique_ptr<IDeviceLink> link_;
     std::unique_ptr<IDeviceList> devices_;
