@@ -1,6 +1,7 @@
 #include "store/vocabulary.h"
 
 #include "core/CodePage.h"
+#include "link/bytes.h"
 #include "shell/lang/language.h"
 
 #include <algorithm>
@@ -138,15 +139,11 @@ MacBytes MacTextToBytesA(std::string_view text) {
 }
 
 std::string IpBytesToText(const IpBytes& ip) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d.%d.%d.%d", ip[0], ip[1], ip[2], ip[3]);
-    return text;
+    return IpText(ip.data());
 }
 
-std::string MacBytesToText(const MacBytes& m) {
-    char text[18];
-    std::snprintf(text, sizeof text, "%02x:%02x:%02x:%02x:%02x:%02x", m[0], m[1], m[2], m[3], m[4], m[5]);
-    return text;
+std::string MacBytesToText(const MacBytes& mac) {
+    return MacText(mac.data());
 }
 
 std::string GetNetworkAddressText(const IpBytes& ip, const IpBytes& mask) {
